@@ -1,0 +1,54 @@
+#include "platform/IniSettingsStore.h"
+#include "platform/ProgramFolder.h"
+#include "platform/QtDialogs.h"
+#include "shell/App.h"
+#include "shell/StartProcedure.h"
+#include "shell/TerminationWatcher.h"
+#include "shell/formaster.h"
+
+#include <QApplication>
+#include <QStringList>
+#include <memory>
+#include <unistd.h>
+
+using namespace vireo;
+
+int main(int argc, char* argv[])
+{
+    // The page engine refuses to start as root with its sandbox on; ordinary users keep it.
+    if (::geteuid() == 0)
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+
+    QApplication qapp(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("vireo"));
+    QApplication::setApplicationVersion(StartProcedure::version());
+    // Only the master window's unload or "Exit" ends the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    IniSettingsStore settings(IniSettingsStore::defaultFolder());
+    QtDialogs dialogs;
+    App app(settings, dialogs, ProgramFolder::locate(QApplication::applicationDirPath()));
+    app.commandLine = QApplication::arguments().mid(1).join(QLatin1Char(' '));
+    QObject::connect(&app, &App::ended, &qapp, [] { QCoreApplication::exit(0); },
+                     Qt::QueuedConnection);
+
+    std::unique_ptr<formaster> master;
+    TerminationWatcher watcher;
+    QObject::connect(&watcher, &TerminationWatcher::terminated, &qapp, [&master, &app] {
+        if (master)
+            master->close();
+        else
+            app.endProgram();
+    });
+
+    StartProcedure::run(app, [&] {
+        master = std::make_unique<formaster>(app);
+        app.setMaster(master.get());
+        dialogs.setParentWindow(master.get());
+        master->MDIForm_Load();
+        master->show();
+    });
+    if (app.hasEnded())
+        return 0;
+    return qapp.exec();
+}

@@ -1,0 +1,23 @@
+#include "platform/fakes/MemorySettingsStore.h"
+
+namespace vireo {
+
+QString MemorySettingsStore::address(const QString& a, const QString& s, const QString& k)
+{
+    return a + QChar(0) + s + QChar(0) + k;
+}
+
+QString MemorySettingsStore::read(const QString& application, const QString& section,
+                                  const QString& key) const
+{
+    return values_.value(address(application, section, key));
+}
+
+void MemorySettingsStore::write(const QString& application, const QString& section,
+                                const QString& key, const QString& value)
+{
+    values_.insert(address(application, section, key), value);
+    writes_.append({application, section, key, value});
+}
+
+} // namespace vireo

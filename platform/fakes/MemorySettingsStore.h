@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/SettingsStore.h"
+
+#include <QList>
+#include <QMap>
+#include <QString>
+
+namespace vireo {
+
+// Settings held in memory; remembers every write in order so tests can check the order.
+class MemorySettingsStore final : public SettingsStore {
+public:
+    struct Write {
+        QString application, section, key, value;
+        bool operator==(const Write&) const = default;
+    };
+
+    QString read(const QString& application, const QString& section,
+                 const QString& key) const override;
+    void write(const QString& application, const QString& section, const QString& key,
+               const QString& value) override;
+
+    bool isEmpty() const { return values_.isEmpty(); }
+    const QList<Write>& writes() const { return writes_; }
+    void clearWrites() { writes_.clear(); }
+
+private:
+    static QString address(const QString& a, const QString& s, const QString& k);
+    QMap<QString, QString> values_;
+    QList<Write> writes_;
+};
+
+} // namespace vireo

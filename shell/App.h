@@ -1,0 +1,94 @@
+#pragma once
+
+#include "platform/ProgramFolder.h"
+
+#include <QDate>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <functional>
+
+namespace vireo {
+
+class SettingsStore;
+class Dialogs;
+class formaster;
+class BrowserWindow;
+class PlayerWindow;
+class ConfigWindow;
+
+// The process-wide values and the one place where windows find each other.
+// Every window gets App& in its constructor; tests build an App over fakes.
+class App : public QObject {
+    Q_OBJECT
+public:
+    App(SettingsStore& settings, Dialogs& dialogs, ProgramFolder folder);
+    ~App() override;
+
+    // The date taken once by the start procedure.
+    QDate today;
+    // Browsing seconds counted today: the stored text until the first tick makes it a number.
+    QString secondsused;
+    // "1" while browsing is blocked, "0" after an override, empty before either.
+    QString browseblocked;
+    // The command line after the program name (may name a playlist).
+    QString commandLine;
+
+    SettingsStore& settings() const { return settings_; }
+    Dialogs& dialogs() const { return dialogs_; }
+    const ProgramFolder& folder() const { return folder_; }
+
+    // Shorthands for the program's own settings (application "vro").
+    QString setting(const QString& key) const;          // section "settings"
+    QString vro(const QString& section, const QString& key) const;
+    void writeVro(const QString& section, const QString& key, const QString& value);
+
+    formaster* master() const { return master_; }
+    void setMaster(formaster* master) { master_ = master; }
+
+    // How each kind of window is made. The program's top level fills these in; a kind that is
+    // not filled in makes its commands do nothing. `mdiChild` windows open inside the master.
+    struct WindowKind {
+        std::function<QWidget*(App&)> create;
+        bool mdiChild = false;
+    };
+    WindowKind browserKind, journalKind, phonebookKind, mp3Kind, optionsKind, configKind,
+        aboutKind;
+
+    // Browser windows are made anew each time. Null when none could be made or the new
+    // window closed itself while loading.
+    BrowserWindow* newBrowser();
+
+    // The single windows: made when absent, otherwise brought forward.
+    QWidget* journal();
+    QWidget* phonebook();
+    PlayerWindow* mp3();
+    QWidget* options();
+    ConfigWindow* config();
+    QWidget* about();
+
+    // The single window of a kind if it is open, without opening it.
+    QWidget* openWindow(const WindowKind& kind) const;
+
+    // Ends the program at once: no window runs its closing handling, nothing is saved.
+    void endProgram();
+    bool hasEnded() const { return ended_; }
+
+Q_SIGNALS:
+    void ended();
+
+private:
+    QWidget* single(WindowKind& kind, QPointer<QWidget>& slot);
+    QWidget* show(QWidget* window, bool mdiChild);
+    static void bringForward(QWidget* window);
+
+    SettingsStore& settings_;
+    Dialogs& dialogs_;
+    ProgramFolder folder_;
+    formaster* master_ = nullptr;
+    QPointer<QWidget> journal_, phonebook_, mp3_, options_, config_, about_;
+    bool ended_ = false;
+};
+
+} // namespace vireo

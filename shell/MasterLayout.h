@@ -1,0 +1,28 @@
+#pragma once
+
+#include <optional>
+
+namespace vireo {
+
+// Left, top, width and height of a control, in twips.
+struct TwipRect {
+    double left = 0, top = 0, width = 0, height = 0;
+    bool operator==(const TwipRect&) const = default;
+};
+
+// The master window's skin pieces that follow a resize, as the window lays them out.
+struct MasterGeometry {
+    TwipRect midright, midrightbar, topright, botright, botbar, midbar, leftbar, topbar,
+        rightbar, navbar, Picture1, Picture2, bumper, Combo1;
+};
+
+// The resize steps of the master window's skin. W and H are the window's outer width and
+// height, SW its inner width, all in twips. A step that would give a negative size is skipped
+// and the next one runs; later steps see what the earlier ones set.
+void resizeMaster(MasterGeometry& g, double W, double H, double SW);
+
+// Where the hover caption goes under a button: its top-left at the button's bottom edge,
+// half-way across, 25 twips larger than the caption label.
+TwipRect hoverCaptionRect(const TwipRect& button, double labelWidth, double labelHeight);
+
+} // namespace vireo

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QList>
+
+class QMenu;
+
+namespace vireo {
+
+// A child window of the master window with menus of its own: while it is the active child,
+// its menus replace the master window's in the master's menu bar.
+class MdiChild {
+public:
+    virtual ~MdiChild() = default;
+    virtual QList<QMenu*> childMenus() const = 0;
+};
+
+} // namespace vireo

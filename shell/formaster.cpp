@@ -1,0 +1,797 @@
+#include "shell/formaster.h"
+
+#include "platform/SettingsStore.h"
+#include "platform/Twips.h"
+#include "platform/WebBrowser.h"
+#include "shell/App.h"
+#include "shell/BrowserWindow.h"
+#include "shell/ConfigWindow.h"
+#include "shell/ImageBox.h"
+#include "shell/MdiChild.h"
+#include "shell/Placement.h"
+#include "shell/PlayerWindow.h"
+#include "shell/ProductSite.h"
+#include "shell/WindowListMenu.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QTimer>
+
+namespace vireo {
+
+namespace {
+
+// The colour behind the skin: the bitmaps are drawn on it.
+const QColor skinBackground(0x1d, 0x3b, 0x45);
+
+void placeTwips(QWidget* widget, double left, double top, double width, double height)
+{
+    widget->setGeometry(twips::toPixels(left), twips::toPixels(top), twips::toPixels(width),
+                        twips::toPixels(height));
+}
+
+TwipRect twipRect(const QWidget* widget)
+{
+    const QRect r = widget->geometry();
+    return {twips::fromPixels(r.x()), twips::fromPixels(r.y()), twips::fromPixels(r.width()),
+            twips::fromPixels(r.height())};
+}
+
+void applyTwipRect(QWidget* widget, const TwipRect& r)
+{
+    placeTwips(widget, r.left, r.top, r.width, r.height);
+}
+
+QWidget* makeStrip(const char* name, QWidget* parent)
+{
+    auto* strip = new QWidget(parent);
+    strip->setObjectName(QLatin1String(name));
+    strip->setAutoFillBackground(true);
+    QPalette palette = strip->palette();
+    palette.setColor(QPalette::Window, skinBackground);
+    strip->setPalette(palette);
+    return strip;
+}
+
+QTimer* makeTimer(QObject* parent, const char* name, int interval, bool enabled)
+{
+    auto* timer = new QTimer(parent);
+    timer->setObjectName(QLatin1String(name));
+    timer->setInterval(interval);
+    if (enabled)
+        timer->start();
+    return timer;
+}
+
+QAction* addItem(QMenu* menu, const char* caption, const char* name)
+{
+    QAction* action = menu->addAction(QString::fromUtf8(caption));
+    action->setObjectName(QLatin1String(name));
+    return action;
+}
+
+QMenu* addMenu(QMenuBar* bar, const char* caption, const char* name)
+{
+    QMenu* m = bar->addMenu(QString::fromUtf8(caption));
+    m->setObjectName(QLatin1String(name));
+    return m;
+}
+
+bool goBack(BrowserWindow& w) { return w.WebBrowser1().GoBack(); }
+bool goForward(BrowserWindow& w) { return w.WebBrowser1().GoForward(); }
+bool stopPage(BrowserWindow& w) { return w.WebBrowser1().Stop(); }
+bool refreshPage(BrowserWindow& w) { return w.WebBrowser1().Refresh(); }
+
+} // namespace
+
+struct formaster::ButtonSpec {
+    ImageBox* formaster::*button;
+    const char* name;
+    const char* caption;
+    QPixmap formaster::*normal;
+    QPixmap formaster::*pressed;
+    void (formaster::*click)();
+    bool keepsCaption; // the MP3 and Home buttons leave the hover caption showing
+};
+
+const formaster::ButtonSpec formaster::buttonSpecs[] = {
+    {&formaster::Image1, "Image1", "Back!", &formaster::back, &formaster::back_down,
+     &formaster::Image1_Click, false},
+    {&formaster::Image2, "Image2", "Foward!", &formaster::foward, &formaster::foward_down,
+     &formaster::Image2_Click, false},
+    {&formaster::Image3, "Image3", "Stop!", &formaster::stop_, &formaster::stop_down,
+     &formaster::Image3_Click, false},
+    {&formaster::Image4, "Image4", "Refresh!", &formaster::refresh_, &formaster::refresh_down,
+     &formaster::Image4_Click, false},
+    {&formaster::Image5, "Image5", "Home!", &formaster::home, &formaster::home_down,
+     &formaster::Image5_Click, true},
+    {&formaster::Image6, "Image6", "Web Browser!", &formaster::webbrowser,
+     &formaster::webbrowser_down, &formaster::Image6_Click, false},
+    {&formaster::Image9, "Image9", "Journal!", &formaster::journal, &formaster::journal_down,
+     &formaster::Image9_Click, false},
+    {&formaster::Image12, "Image12", "Phone Book!", &formaster::phonebook,
+     &formaster::phonebook_down, &formaster::Image12_Click, false},
+    {&formaster::Image13, "Image13", "Homework Help!", &formaster::homeworkhelp,
+     &formaster::homeworkhelp_down, &formaster::Image13_Click, false},
+    {&formaster::Image7, "Image7", "MP3!", &formaster::mp3, &formaster::mp3_down,
+     &formaster::Image7_Click, true},
+    {&formaster::Image8, "Image8", "Search!", &formaster::search, &formaster::search_down,
+     &formaster::Image8_Click, false},
+    {&formaster::Image14, "Image14", "Teen Rights!", &formaster::teenrights,
+     &formaster::teenrights_down, &formaster::Image14_Click, false},
+};
+
+formaster::formaster(App& app) : app_(app)
+{
+    setObjectName(QStringLiteral("formaster"));
+    setWindowTitle(QStringLiteral("Vireo"));
+    buildControls();
+    buildMenus();
+    wireButtons();
+    // The design client area is 8370 by 5565 twips, below the menu bar.
+    resize(twips::toPixels(8370), twips::toPixels(5565) + menuBar()->sizeHint().height());
+}
+
+formaster::~formaster() = default;
+
+void formaster::buildControls()
+{
+    client_ = makeStrip("client", this);
+    setCentralWidget(client_);
+
+    navbar = makeStrip("navbar", client_);
+    Picture1 = makeStrip("Picture1", client_);
+    Picture3 = makeStrip("Picture3", client_);
+    Picture2 = makeStrip("Picture2", client_);
+    navbar->setMouseTracking(true);
+
+    mdiArea = new QMdiArea(client_);
+    mdiArea->setObjectName(QStringLiteral("mdiArea"));
+    mdiArea->setBackground(QColor(0x5a, 0x6e, 0x75));
+    mdiArea->viewport()->setMouseTracking(true);
+    connect(mdiArea, &QMdiArea::subWindowActivated, this, &formaster::showChildMenus);
+
+    auto image = [](const char* name, QWidget* parent, double l, double t, double w, double h,
+                    bool stretch) {
+        auto* box = new ImageBox(QLatin1String(name), parent, stretch);
+        placeTwips(box, l, t, w, h);
+        return box;
+    };
+    topleft = image("topleft", navbar, 0, 0, 255, 270, false);
+    topbar = image("topbar", navbar, 225, 0, 345, 75, true);
+    topright = image("topright", navbar, 6810, 0, 255, 270, false);
+    sidebar = image("sidebar", navbar, 0, 270, 90, 645, true);
+    midrightbar = image("midrightbar", navbar, 6975, 255, 90, 120, true);
+    midleft = image("midleft", navbar, 0, 780, 225, 300, false);
+    midbar = image("midbar", navbar, 225, 930, 6300, 150, true);
+    midright = image("midright", navbar, 6510, 780, 225, 300, false);
+    leftbar = image("leftbar", Picture3, 0, -30, 105, 2880, true);
+    rightbar = image("rightbar", Picture2, 0, 0, 90, 645, true);
+    botleft = image("botleft", Picture1, 15, 0, 120, 90, false);
+    botbar = image("botbar", Picture1, 105, 0, 315, 105, true);
+    botright = image("botright", Picture1, 855, 0, 120, 90, false);
+
+    const double browserLefts[] = {375, 840, 1365, 1830, 2295};
+    ImageBox** browserButtons[] = {&Image1, &Image2, &Image3, &Image4, &Image5};
+    for (int i = 0; i < 5; ++i) {
+        const ButtonSpec& spec = buttonSpecs[i];
+        *browserButtons[i] = image(spec.name, navbar, browserLefts[i], 90, 480, 480, false);
+    }
+    const double launcherLefts[] = {3240, 3705, 4170, 4635, 5100, 5565, 6030};
+    for (int i = 0; i < 7; ++i) {
+        const ButtonSpec& spec = buttonSpecs[5 + i];
+        this->*spec.button = image(spec.name, navbar, launcherLefts[i], 90, 480, 480, false);
+    }
+    for (const ButtonSpec& spec : buttonSpecs) {
+        ImageBox* button = this->*spec.button;
+        button->setAccessibleName(QLatin1String(spec.caption));
+        button->setCursor(Qt::PointingHandCursor);
+    }
+    Image54 = image("Image54", navbar, 5100, 90, 480, 480, false);
+    Image54->setAccessibleName(QStringLiteral("MP3 tools are disabled"));
+    Image54->hide();
+    bumper = image("bumper", navbar, 7395, 210, 555, 570, false);
+    bumper->setAccessibleName(QStringLiteral("Busy"));
+
+    Combo1 = new QComboBox(navbar);
+    Combo1->setObjectName(QStringLiteral("Combo1"));
+    Combo1->setEditable(true);
+    Combo1->setInsertPolicy(QComboBox::NoInsert);
+    Combo1->setAccessibleName(QStringLiteral("Address"));
+    placeTwips(Combo1, 450, 570, 5535, 315);
+    Combo1->setEditText(site::webSearchBase());
+
+    Combo9 = new QComboBox(this);
+    Combo9->setObjectName(QStringLiteral("Combo9"));
+    Combo9->hide();
+
+    Picture5 = new QFrame(navbar);
+    Picture5->setObjectName(QStringLiteral("Picture5"));
+    Picture5->setAutoFillBackground(true);
+    {
+        QPalette p = Picture5->palette();
+        p.setColor(QPalette::Window, QColor(0x0f, 0x24, 0x2b));
+        Picture5->setPalette(p);
+    }
+    placeTwips(Picture5, 6300, 585, 1470, 240);
+    Label100 = new QLabel(Picture5);
+    Label100->setObjectName(QStringLiteral("Label100"));
+    {
+        QPalette p = Label100->palette();
+        p.setColor(QPalette::WindowText, Qt::white);
+        Label100->setPalette(p);
+    }
+    Label100->move(1, 1);
+    Picture5->hide();
+
+    Label22 = new QLabel(Picture1);
+    Label22->setObjectName(QStringLiteral("Label22"));
+    Label22->setAccessibleName(QStringLiteral("Status"));
+    {
+        QPalette p = Label22->palette();
+        p.setColor(QPalette::WindowText, QColor(0xe8, 0xf1, 0xf2));
+        Label22->setPalette(p);
+        QFont f = Label22->font();
+        f.setPixelSize(11);
+        Label22->setFont(f);
+    }
+    placeTwips(Label22, 1920, 15, 6300, 195);
+
+    ProgressBar1 = new QProgressBar(Picture1);
+    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setAccessibleName(QStringLiteral("Download progress"));
+    ProgressBar1->setRange(0, 100);
+    ProgressBar1->setTextVisible(false);
+    placeTwips(ProgressBar1, 180, 45, 1680, 150);
+    ProgressBar1->hide();
+
+    Text1 = new QLineEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->hide();
+
+    Timer1 = makeTimer(this, "Timer1", 3000, true);
+    Timer4 = makeTimer(this, "Timer4", 1000, false);
+    Timer10 = makeTimer(this, "Timer10", 700, false);
+    Timer20 = makeTimer(this, "Timer20", 700, false);
+    Timer30 = makeTimer(this, "Timer30", 700, false);
+    Timer40 = makeTimer(this, "Timer40", 700, false);
+    connect(Timer1, &QTimer::timeout, this, &formaster::Timer1_Timer);
+    connect(Timer10, &QTimer::timeout, this, &formaster::Timer10_Timer);
+    connect(Timer20, &QTimer::timeout, this, &formaster::Timer20_Timer);
+    connect(Timer30, &QTimer::timeout, this, &formaster::Timer30_Timer);
+    connect(Timer40, &QTimer::timeout, this, &formaster::Timer40_Timer);
+
+    // The caption and the address box lie over the buttons' row.
+    Combo1->raise();
+    Picture5->raise();
+    // Every control exists now: resizes may lay them out.
+    client_->installEventFilter(this);
+    navbar->installEventFilter(this);
+    mdiArea->viewport()->installEventFilter(this);
+}
+
+void formaster::buildMenus()
+{
+    QMenuBar* bar = menuBar();
+    mnu_file = addMenu(bar, "&File", "mnu_file");
+    mnu_open = addItem(mnu_file, "&Open", "mnu_open");
+    mnu_options = addItem(mnu_file, "O&ptions", "mnu_options");
+    mnu_file->addSeparator();
+    mnu_exit = addItem(mnu_file, "&Exit", "mnu_exit");
+
+    menu = addMenu(bar, "&Start", "menu");
+    mnu_webbrowser = addItem(menu, "&Web Browser", "mnu_webbrowser");
+    mnu_journal = addItem(menu, "&Journal", "mnu_journal");
+    mnu_phonebook = addItem(menu, "&Phone Book", "mnu_phonebook");
+    mnu_homeworkhelp = addItem(menu, "&Homework Help", "mnu_homeworkhelp");
+    mnu_mp3 = addItem(menu, "&MP3", "mnu_mp3");
+    mnu_search = addItem(menu, "&Search", "mnu_search");
+    mnu_rights = addItem(menu, "&Teen Rights", "mnu_rights");
+
+    mnu_windows = addMenu(bar, "Windows", "mnu_windows");
+    attachWindowList(mnu_windows, mdiArea);
+
+    mnu_help = addMenu(bar, "&Help", "mnu_help");
+    mnu_update = addItem(mnu_help, "&Update", "mnu_update");
+    mnu_feedback = addItem(mnu_help, "&Feedback", "mnu_feedback");
+    mnu_htmlhelp = addItem(mnu_help, "&Help", "mnu_htmlhelp");
+    mnu_help->addSeparator();
+    mnu_about = addItem(mnu_help, "&About", "mnu_about");
+
+    masterMenus_ = {mnu_file, menu, mnu_windows, mnu_help};
+
+    connect(mnu_open, &QAction::triggered, this, &formaster::mnu_open_Click);
+    connect(mnu_options, &QAction::triggered, this, &formaster::mnu_options_Click);
+    connect(mnu_exit, &QAction::triggered, this, &formaster::mnu_exit_Click);
+    connect(mnu_webbrowser, &QAction::triggered, this, &formaster::Image6_Click);
+    connect(mnu_journal, &QAction::triggered, this, &formaster::Image9_Click);
+    connect(mnu_phonebook, &QAction::triggered, this, &formaster::Image12_Click);
+    connect(mnu_homeworkhelp, &QAction::triggered, this, &formaster::Image13_Click);
+    connect(mnu_mp3, &QAction::triggered, this, &formaster::Image7_Click);
+    connect(mnu_search, &QAction::triggered, this, &formaster::Image8_Click);
+    connect(mnu_rights, &QAction::triggered, this, &formaster::Image14_Click);
+    connect(mnu_update, &QAction::triggered, this, &formaster::mnu_update_Click);
+    connect(mnu_feedback, &QAction::triggered, this, &formaster::mnu_feedback_Click);
+    connect(mnu_htmlhelp, &QAction::triggered, this, &formaster::mnu_htmlhelp_Click);
+    connect(mnu_about, &QAction::triggered, this, &formaster::mnu_about_Click);
+}
+
+void formaster::wireButtons()
+{
+    for (const ButtonSpec& spec : buttonSpecs) {
+        ImageBox* button = this->*spec.button;
+        const QString caption = QLatin1String(spec.caption);
+        const ButtonSpec* s = &spec;
+        connect(button, &ImageBox::MouseMove, this,
+                [this, button, caption] { showHoverCaption(button, caption); });
+        connect(button, &ImageBox::MouseDown, this,
+                [this, button, s] { button->setPicture(this->*s->pressed); });
+        connect(button, &ImageBox::MouseUp, this,
+                [this, button, s] { button->setPicture(this->*s->normal); });
+        connect(button, &ImageBox::Click, this, [this, s] {
+            if (!s->keepsCaption)
+                hideHoverCaption();
+            (this->*s->click)();
+        });
+    }
+}
+
+// ---- Skin ----------------------------------------------------------------------------------
+
+void formaster::loadSkin()
+{
+    const ProgramFolder& folder = app_.folder();
+    auto load = [&folder](const char* name) { return QPixmap(folder.path(QLatin1String(name))); };
+    // A missing or unreadable bitmap leaves its control as it was.
+    auto into = [&load](ImageBox* box, const char* name) {
+        const QPixmap p = load(name);
+        if (!p.isNull())
+            box->setPicture(p);
+    };
+    auto keep = [&load](QPixmap& target, const char* name) {
+        const QPixmap p = load(name);
+        if (!p.isNull())
+            target = p;
+    };
+
+    into(topleft, "\\topleft.bmp");
+    into(topbar, "\\topbar.bmp");
+    into(sidebar, "\\sidebar.bmp");
+    into(topright, "\\topright.bmp");
+    into(midrightbar, "\\rightbar.bmp");
+    into(midleft, "\\midleft.bmp");
+    into(midright, "\\midright.bmp");
+    into(midbar, "\\midbar.bmp");
+    into(leftbar, "\\leftbar.bmp");
+    into(rightbar, "\\rightbar.bmp");
+    into(botleft, "\\leftbot.bmp");
+    into(botright, "\\rightbot.bmp");
+    into(botbar, "\\botbar.bmp");
+
+    keep(back, "\\back.bmp");
+    keep(stop_, "\\stop.bmp");
+    keep(foward, "\\foward.bmp");
+    keep(refresh_, "\\refresh.bmp");
+    keep(home, "\\home.bmp");
+    keep(webbrowser, "\\webbrowser.bmp");
+    keep(journal, "\\journal.bmp");
+    keep(phonebook, "\\phonebook.bmp");
+    keep(homeworkhelp, "\\homeworkhelp.bmp");
+    keep(mp3, "\\mp3.bmp");
+    keep(search, "\\search.bmp");
+    keep(teenrights, "\\teenrights.bmp");
+
+    for (const ButtonSpec& spec : buttonSpecs) {
+        const QPixmap& face = this->*spec.normal;
+        if (!face.isNull())
+            (this->*spec.button)->setPicture(face);
+    }
+
+    keep(back_down, "\\back_down.bmp");
+    keep(stop_down, "\\stop_down.bmp");
+    keep(foward_down, "\\foward_down.bmp");
+    keep(refresh_down, "\\refresh_down.bmp");
+    keep(home_down, "\\home_down.bmp");
+    keep(webbrowser_down, "\\webbrowser_down.bmp");
+    keep(journal_down, "\\journal_down.bmp");
+    keep(phonebook_down, "\\phonebook_down.bmp");
+    keep(homeworkhelp_down, "\\homeworkhelp_down.bmp");
+    keep(search_down, "\\search_down.bmp");
+    keep(mp3_down, "\\mp3_down.bmp");
+    keep(teenrights_down, "\\teenrights_down.bmp");
+
+    into(bumper, "\\bumper3.bmp");
+    keep(aa, "\\bumper0.bmp");
+    keep(ba, "\\bumper1.bmp");
+    keep(ca, "\\bumper2.bmp");
+    keep(za, "\\bumper3.bmp");
+}
+
+MasterGeometry formaster::skinGeometry() const
+{
+    MasterGeometry g;
+    g.midright = twipRect(midright);
+    g.midrightbar = twipRect(midrightbar);
+    g.topright = twipRect(topright);
+    g.botright = twipRect(botright);
+    g.botbar = twipRect(botbar);
+    g.midbar = twipRect(midbar);
+    g.leftbar = twipRect(leftbar);
+    g.topbar = twipRect(topbar);
+    g.rightbar = twipRect(rightbar);
+    g.navbar = twipRect(navbar);
+    g.Picture1 = twipRect(Picture1);
+    g.Picture2 = twipRect(Picture2);
+    g.bumper = twipRect(bumper);
+    g.Combo1 = twipRect(Combo1);
+    return g;
+}
+
+void formaster::applySkinGeometry(const MasterGeometry& g)
+{
+    applyTwipRect(midright, g.midright);
+    applyTwipRect(midrightbar, g.midrightbar);
+    applyTwipRect(topright, g.topright);
+    applyTwipRect(botright, g.botright);
+    applyTwipRect(botbar, g.botbar);
+    applyTwipRect(midbar, g.midbar);
+    applyTwipRect(leftbar, g.leftbar);
+    applyTwipRect(topbar, g.topbar);
+    applyTwipRect(rightbar, g.rightbar);
+    applyTwipRect(Picture1, g.Picture1);
+    applyTwipRect(bumper, g.bumper);
+    applyTwipRect(Combo1, g.Combo1);
+}
+
+// The strips are aligned to the edges of the client area, as aligned picture boxes are.
+void formaster::layoutClient()
+{
+    const int w = client_->width();
+    const int h = client_->height();
+    const int barH = twips::toPixels(1080);
+    const int statusH = twips::toPixels(225);
+    const int leftW = twips::toPixels(105);
+    const int rightW = twips::toPixels(90);
+    const int middleH = std::max(0, h - barH - statusH);
+    navbar->setGeometry(0, 0, w, barH);
+    Picture1->setGeometry(0, h - statusH, w, statusH);
+    Picture3->setGeometry(0, barH, leftW, middleH);
+    Picture2->setGeometry(w - rightW, barH, rightW, middleH);
+    mdiArea->setGeometry(leftW, barH, std::max(0, w - leftW - rightW), middleH);
+}
+
+void formaster::MDIForm_Resize()
+{
+    MasterGeometry g = skinGeometry();
+    // The skin's formulas count the window's outer size with the 4-pixel borders of the
+    // desktop it was drawn for; every desktop gets the same nominal frame so the pieces meet.
+    const double frame = twips::fromPixels(8);
+    const double W = twips::fromPixels(client_->width()) + frame;
+    const double H = twips::fromPixels(height()) + frame;
+    const double SW = twips::fromPixels(client_->width());
+    resizeMaster(g, W, H, SW);
+    applySkinGeometry(g);
+}
+
+bool formaster::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == client_ && event->type() == QEvent::Resize) {
+        layoutClient();
+        MDIForm_Resize();
+    }
+    if ((watched == navbar || watched == mdiArea->viewport()) &&
+        event->type() == QEvent::MouseMove)
+        hideHoverCaption();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// ---- Load and unload -----------------------------------------------------------------------
+
+void formaster::applyPlacement()
+{
+    const Placement p = Placement::read(app_.settings());
+    const QSize frameExtra = frameGeometry().size() - size();
+    if (p.top)
+        move(x(), twips::toPixels(*p.top));
+    if (p.left)
+        move(twips::toPixels(*p.left), y());
+    if (p.height)
+        resize(width(), std::max(1, twips::toPixels(*p.height) - frameExtra.height()));
+    if (p.width)
+        resize(std::max(1, twips::toPixels(*p.width) - frameExtra.width()), height());
+    if (p.windowState) {
+        static const Qt::WindowState states[] = {Qt::WindowNoState, Qt::WindowMinimized,
+                                                  Qt::WindowMaximized};
+        setWindowState(states[*p.windowState]);
+    }
+}
+
+void formaster::MDIForm_Load()
+{
+    loadSkin();
+    applyPlacement();
+    const QString mp3Disabled = app_.setting(QStringLiteral("1"));
+    const QString limitEnabled = app_.setting(QStringLiteral("4"));
+    if (limitEnabled == QLatin1String("1"))
+        Timer4->start();
+    if (mp3Disabled == QLatin1String("1")) {
+        Image7->hide();
+        Image54->show();
+        const QPixmap disabled(app_.folder().path(QStringLiteral("\\mp3_no.bmp")));
+        if (!disabled.isNull())
+            Image54->setPicture(disabled);
+        mnu_mp3->setVisible(false);
+    }
+    const QString& command = app_.commandLine;
+    const bool namesPlaylist =
+        command.contains(QLatin1Char('\\')) ||
+        (command.endsWith(QLatin1String(".vr3"), Qt::CaseInsensitive) &&
+         QFileInfo(command).isFile());
+    if (namesPlaylist && mp3Disabled != QLatin1String("1")) {
+        if (PlayerWindow* player = app_.mp3()) {
+            player->loadplaylist(command);
+            player->setPlaylistPath(command);
+        }
+    }
+    newme();
+    if (app_.setting(QStringLiteral("1")) == QLatin1String("1"))
+        mnu_mp3->setVisible(false);
+}
+
+void formaster::newme()
+{
+    BrowserWindow* browser = app_.newBrowser();
+    if (browser)
+        sizeChild(browser->widget(), 5000, 7905);
+}
+
+int formaster::windowStateNumber() const
+{
+    if (isMinimized())
+        return 1;
+    if (isMaximized())
+        return 2;
+    return 0;
+}
+
+void formaster::MDIForm_Unload()
+{
+    if (unloaded_)
+        return;
+    unloaded_ = true;
+    const QRect frame = frameGeometry();
+    Placement::write(app_.settings(), static_cast<float>(twips::fromPixels(frame.y())),
+                     static_cast<float>(twips::fromPixels(frame.x())),
+                     static_cast<float>(twips::fromPixels(frame.height())),
+                     static_cast<float>(twips::fromPixels(frame.width())), windowStateNumber());
+    app_.writeVro(QStringLiteral("settings"), QStringLiteral("ole"), app_.secondsused);
+    MDIForm_Terminate();
+    app_.endProgram();
+}
+
+void formaster::MDIForm_Terminate()
+{
+    app_.writeVro(QStringLiteral("settings"), QStringLiteral("ole"), app_.secondsused);
+}
+
+void formaster::closeEvent(QCloseEvent* event)
+{
+    if (unloaded_ || app_.hasEnded()) {
+        event->accept();
+        return;
+    }
+    // The children close first, each with its own closing handling; one that refuses keeps
+    // the whole program open.
+    for (QMdiSubWindow* sub : mdiArea->subWindowList()) {
+        if (!sub->close()) {
+            event->ignore();
+            return;
+        }
+    }
+    MDIForm_Unload();
+    event->accept();
+}
+
+// ---- Child windows -------------------------------------------------------------------------
+
+QMdiSubWindow* formaster::addChildWindow(QWidget* child)
+{
+    QMdiSubWindow* sub = mdiArea->addSubWindow(child);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setWindowTitle(child->windowTitle());
+    connect(child, &QWidget::windowTitleChanged, sub, &QWidget::setWindowTitle);
+    sub->show();
+    child->show();
+    return sub;
+}
+
+void formaster::sizeChild(QWidget* child, double heightTwips, double widthTwips)
+{
+    if (!child)
+        return;
+    QWidget* frame = child;
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(child->parentWidget()))
+        frame = sub;
+    frame->resize(std::max(1, twips::toPixels(widthTwips)),
+                  std::max(1, twips::toPixels(heightTwips)));
+}
+
+BrowserWindow* formaster::activeBrowser() const
+{
+    QMdiSubWindow* sub = mdiArea->activeSubWindow();
+    if (!sub)
+        return nullptr;
+    return dynamic_cast<BrowserWindow*>(sub->widget());
+}
+
+BrowserWindow* formaster::openPage(const QString& address)
+{
+    BrowserWindow* browser = app_.newBrowser();
+    if (browser)
+        browser->WebBrowser1().Navigate(address);
+    return browser;
+}
+
+void formaster::showChildMenus(QMdiSubWindow* active)
+{
+    if (active) {
+        if (auto* child = dynamic_cast<MdiChild*>(active->widget())) {
+            setMenus(child->childMenus());
+            return;
+        }
+    }
+    setMenus(masterMenus_);
+}
+
+void formaster::setMenus(const QList<QMenu*>& menus)
+{
+    QMenuBar* bar = menuBar();
+    const QList<QAction*> current = bar->actions();
+    QList<QAction*> wanted;
+    for (QMenu* m : menus)
+        wanted.append(m->menuAction());
+    if (current == wanted)
+        return;
+    for (QAction* a : current)
+        bar->removeAction(a);
+    for (QAction* a : wanted)
+        bar->addAction(a);
+}
+
+// ---- Hover caption and busy animation ------------------------------------------------------
+
+void formaster::showHoverCaption(ImageBox* button, const QString& caption)
+{
+    Label100->setText(caption);
+    Label100->adjustSize();
+    const TwipRect r = hoverCaptionRect(twipRect(button), twips::fromPixels(Label100->width()),
+                                        twips::fromPixels(Label100->height()));
+    placeTwips(Picture5, r.left, r.top, r.width, r.height);
+    Picture5->show();
+    Picture5->raise();
+}
+
+void formaster::hideHoverCaption() { Picture5->hide(); }
+
+void formaster::Timer1_Timer() { hideHoverCaption(); }
+
+void formaster::Timer10_Timer()
+{
+    bumper->setPicture(aa);
+    Timer10->stop();
+    Timer20->start();
+}
+
+void formaster::Timer20_Timer()
+{
+    bumper->setPicture(ba);
+    Timer20->stop();
+    Timer30->start();
+}
+
+void formaster::Timer30_Timer()
+{
+    bumper->setPicture(ca);
+    Timer30->stop();
+    Timer40->start();
+}
+
+void formaster::Timer40_Timer()
+{
+    bumper->setPicture(za);
+    Timer40->stop();
+    Timer10->start();
+}
+
+void formaster::startBusy() { Timer10->start(); }
+
+void formaster::stopBusy()
+{
+    Timer10->stop();
+    Timer20->stop();
+    Timer30->stop();
+    Timer40->stop();
+    bumper->setPicture(za);
+}
+
+// ---- Buttons -------------------------------------------------------------------------------
+
+void formaster::browserCommand(bool (*command)(BrowserWindow&))
+{
+    // With no browser window active the command does nothing; a failing one is skipped.
+    if (BrowserWindow* browser = activeBrowser())
+        command(*browser);
+}
+
+void formaster::Image1_Click() { browserCommand(&goBack); }
+void formaster::Image2_Click() { browserCommand(&goForward); }
+
+void formaster::Image3_Click()
+{
+    browserCommand(&stopPage);
+    stopBusy();
+    ProgressBar1->setValue(100);
+    ProgressBar1->hide();
+}
+
+void formaster::Image4_Click() { browserCommand(&refreshPage); }
+
+void formaster::Image5_Click()
+{
+    if (BrowserWindow* browser = activeBrowser())
+        browser->WebBrowser1().Navigate(app_.vro(QStringLiteral("startup"),
+                                                 QStringLiteral("startpage")));
+}
+
+void formaster::Image6_Click() { app_.newBrowser(); }
+void formaster::Image9_Click() { app_.journal(); }
+void formaster::Image12_Click() { app_.phonebook(); }
+
+void formaster::Image13_Click()
+{
+    BrowserWindow* browser = app_.newBrowser();
+    if (browser)
+        sizeChild(browser->widget(), 5210, 7435);
+}
+
+void formaster::Image7_Click() { app_.mp3(); }
+
+void formaster::Image8_Click()
+{
+    if (ConfigWindow* config = app_.config())
+        config->showPanel(ConfigWindow::Panel::WebSearch, QStringLiteral("Search"));
+}
+
+void formaster::Image14_Click() { openPage(app_.folder().path(QStringLiteral("\\rights.html"))); }
+
+// ---- Menus ---------------------------------------------------------------------------------
+
+void formaster::mnu_open_Click()
+{
+    if (ConfigWindow* config = app_.config())
+        config->showPanel(ConfigWindow::Panel::Open, QStringLiteral("Open"));
+}
+
+void formaster::mnu_options_Click() { app_.options(); }
+
+void formaster::mnu_exit_Click() { app_.endProgram(); }
+
+void formaster::mnu_update_Click() { openPage(site::updatePage()); }
+void formaster::mnu_feedback_Click() { openPage(site::feedbackPage()); }
+
+void formaster::mnu_htmlhelp_Click()
+{
+    openPage(app_.folder().path(QStringLiteral("\\help.html")));
+}
+
+void formaster::mnu_about_Click() { app_.about(); }
+
+} // namespace vireo

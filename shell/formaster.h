@@ -1,0 +1,153 @@
+#pragma once
+
+#include "shell/MasterLayout.h"
+
+#include <QMainWindow>
+#include <QPixmap>
+
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QProgressBar;
+class QTimer;
+
+namespace vireo {
+
+class App;
+class BrowserWindow;
+class ImageBox;
+
+// The master window: the launcher bar, the address box, the status strip and the area in
+// which the browser windows and the other tools open as child windows.
+class formaster : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit formaster(App& app);
+    ~formaster() override;
+
+    // Frame and strips.
+    QWidget* navbar;
+    QWidget* Picture1;
+    QWidget* Picture3;
+    QWidget* Picture2;
+    QMdiArea* mdiArea;
+
+    // Skin pieces.
+    ImageBox *topleft, *topbar, *sidebar, *topright, *midrightbar, *midleft, *midright, *midbar;
+    ImageBox *leftbar, *rightbar, *botleft, *botright, *botbar;
+
+    // Buttons: Back, Forward, Stop, Refresh, Home; then the seven launchers.
+    ImageBox *Image1, *Image2, *Image3, *Image4, *Image5;
+    ImageBox *Image6, *Image9, *Image12, *Image13, *Image7, *Image8, *Image14;
+    ImageBox* Image54; // stands in for the MP3 button while MP3 tools are disabled
+    ImageBox* bumper;  // the busy animation
+
+    // Source bitmaps, never shown themselves.
+    QPixmap back, stop_, foward, refresh_, home, webbrowser, journal, phonebook, homeworkhelp,
+        mp3, search, teenrights;
+    QPixmap back_down, stop_down, foward_down, refresh_down, home_down, webbrowser_down,
+        journal_down, phonebook_down, homeworkhelp_down, search_down, mp3_down, teenrights_down;
+    QPixmap aa, ba, ca, za;
+
+    QFrame* Picture5; // hover caption
+    QLabel* Label100;
+    QComboBox* Combo1; // address box
+    QComboBox* Combo9; // browsing log, hidden
+    QLabel* Label22;   // status text
+    QProgressBar* ProgressBar1;
+    QLineEdit* Text1; // browsing-seconds counter, hidden
+
+    QTimer *Timer1, *Timer4, *Timer10, *Timer20, *Timer30, *Timer40;
+
+    QMenu *mnu_file, *menu, *mnu_windows, *mnu_help;
+    QAction *mnu_open, *mnu_options, *mnu_exit;
+    QAction *mnu_webbrowser, *mnu_journal, *mnu_phonebook, *mnu_homeworkhelp, *mnu_mp3,
+        *mnu_search, *mnu_rights;
+    QAction *mnu_update, *mnu_feedback, *mnu_htmlhelp, *mnu_about;
+
+    // Sequences.
+    void MDIForm_Load();
+    void MDIForm_Resize();
+    void MDIForm_Unload();
+    void MDIForm_Terminate();
+    void loadSkin();
+    void newme();
+
+    // Buttons.
+    void Image1_Click();
+    void Image2_Click();
+    void Image3_Click();
+    void Image4_Click();
+    void Image5_Click();
+    void Image6_Click();
+    void Image9_Click();
+    void Image12_Click();
+    void Image13_Click();
+    void Image7_Click();
+    void Image8_Click();
+    void Image14_Click();
+
+    // Timers.
+    void Timer1_Timer();
+    void Timer10_Timer();
+    void Timer20_Timer();
+    void Timer30_Timer();
+    void Timer40_Timer();
+
+    // Menus.
+    void mnu_open_Click();
+    void mnu_options_Click();
+    void mnu_exit_Click();
+    void mnu_update_Click();
+    void mnu_feedback_Click();
+    void mnu_htmlhelp_Click();
+    void mnu_about_Click();
+
+    // For the child windows.
+    void startBusy();
+    void stopBusy();
+    void showHoverCaption(ImageBox* button, const QString& caption);
+    void hideHoverCaption();
+    QMdiSubWindow* addChildWindow(QWidget* child);
+    // Sizes a child window's outer frame, in twips.
+    void sizeChild(QWidget* child, double heightTwips, double widthTwips);
+    // The active child window when it is a browser window, otherwise none.
+    BrowserWindow* activeBrowser() const;
+    // Opens a new browser window at its design size on an address.
+    BrowserWindow* openPage(const QString& address);
+
+    // Geometry of the skin pieces that follow resizes, in twips.
+    MasterGeometry skinGeometry() const;
+    void applySkinGeometry(const MasterGeometry& g);
+
+    // The window state as stored: 0 normal, 1 minimized, 2 maximized.
+    int windowStateNumber() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct ButtonSpec;
+    static const ButtonSpec buttonSpecs[];
+
+    void buildControls();
+    void buildMenus();
+    void wireButtons();
+    void layoutClient();
+    void applyPlacement();
+    void showChildMenus(QMdiSubWindow* active);
+    void setMenus(const QList<QMenu*>& menus);
+    void browserCommand(bool (*command)(BrowserWindow&));
+
+    App& app_;
+    QWidget* client_;
+    QList<QMenu*> masterMenus_;
+    bool unloaded_ = false;
+};
+
+} // namespace vireo
