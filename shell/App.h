@@ -17,6 +17,8 @@ class formaster;
 class BrowserWindow;
 class PlayerWindow;
 class ConfigWindow;
+class WebBrowser;
+class MediaPlayer;
 
 // The process-wide values and the one place where windows find each other.
 // Every window gets App& in its constructor; tests build an App over fakes.
@@ -55,6 +57,11 @@ public:
     };
     WindowKind browserKind, journalKind, phonebookKind, mp3Kind, optionsKind, configKind,
         aboutKind;
+
+    // Makers of the hosted components, filled in by the program's top level (tests put fakes
+    // here). Each returns an object owned by `parent`, or null when there is no maker.
+    std::function<WebBrowser*(QWidget* parent)> newWebBrowser;
+    std::function<MediaPlayer*(QObject* parent)> newMediaPlayer;
 
     // Browser windows are made anew each time. Null when none could be made or the new
     // window closed itself while loading.
