@@ -546,6 +546,12 @@ void formaster::MDIForm_Load()
         mnu_mp3->setVisible(false);
 }
 
+// The list files are read and written by the address box's file code.
+void formaster::getitems() {}
+void formaster::additems() {}
+void formaster::ggetitems() {}
+void formaster::aadditems() {}
+
 void formaster::newme()
 {
     BrowserWindow* browser = app_.newBrowser();

@@ -77,6 +77,12 @@ public:
     void loadSkin();
     void newme();
 
+    // The URL history (Combo1's list, "\items.txt") and the browsing log (Combo9, "\log.txt").
+    void getitems();
+    void additems();
+    void ggetitems();
+    void aadditems();
+
     // Buttons.
     void Image1_Click();
     void Image2_Click();
