@@ -29,8 +29,8 @@ int main(int argc, char* argv[])
     QtDialogs dialogs;
     App app(settings, dialogs, ProgramFolder::locate(QApplication::applicationDirPath()));
     app.commandLine = QApplication::arguments().mid(1).join(QLatin1Char(' '));
-    QObject::connect(&app, &App::ended, &qapp, [] { QCoreApplication::exit(0); },
-                     Qt::QueuedConnection);
+    QObject::connect(
+        &app, &App::ended, &qapp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
 
     std::unique_ptr<formaster> master;
     TerminationWatcher watcher;

@@ -11,8 +11,7 @@ QString qtFileFilter(const QString& windowsFilter)
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         QString patterns = parts[i + 1];
         patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-        filters.append(parts[i] + QStringLiteral(" (") + patterns.trimmed() +
-                       QLatin1Char(')'));
+        filters.append(parts[i] + QStringLiteral(" (") + patterns.trimmed() + QLatin1Char(')'));
     }
     return filters.join(QStringLiteral(";;"));
 }

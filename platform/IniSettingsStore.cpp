@@ -25,9 +25,8 @@ QSettings& IniSettingsStore::fileFor(const QString& application) const
     if (it != files_.end())
         return *it->second;
     QDir().mkpath(folder_);
-    auto settings = std::make_unique<QSettings>(folder_ + QLatin1Char('/') + application +
-                                                    QStringLiteral(".ini"),
-                                                QSettings::IniFormat);
+    auto settings = std::make_unique<QSettings>(
+        folder_ + QLatin1Char('/') + application + QStringLiteral(".ini"), QSettings::IniFormat);
     QSettings& ref = *settings;
     files_.emplace(application, std::move(settings));
     return ref;
@@ -48,8 +47,8 @@ QString IniSettingsStore::read(const QString& application, const QString& sectio
     return value.toString();
 }
 
-void IniSettingsStore::write(const QString& application, const QString& section,
-                             const QString& key, const QString& value)
+void IniSettingsStore::write(const QString& application, const QString& section, const QString& key,
+                             const QString& value)
 {
     QSettings& file = fileFor(application);
     file.setValue(section + QLatin1Char('/') + key, value);

@@ -39,9 +39,8 @@ ProgramFolder ProgramFolder::locate(const QString& executableDir)
     QString shipped = executableDir;
     if (!holdsShippedData(shipped))
         shipped = QDir(executableDir).absoluteFilePath(QStringLiteral("../share/vireo"));
-    const QString perUser =
-        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-        QStringLiteral("/vireo");
+    const QString perUser = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                            QStringLiteral("/vireo");
     QDir().mkpath(perUser);
     if (holdsShippedData(shipped))
         seed(shipped, perUser);

@@ -67,7 +67,8 @@ QString singleText(float value)
     if (magnitude >= 1e7 || magnitude < 1e-7)
         return QString::number(static_cast<double>(value), 'g', 7).toUpper();
     // Seven significant digits, then drop trailing zeros and a bare decimal point.
-    const int intDigits = magnitude >= 1 ? static_cast<int>(std::floor(std::log10(magnitude))) + 1 : 0;
+    const int intDigits =
+        magnitude >= 1 ? static_cast<int>(std::floor(std::log10(magnitude))) + 1 : 0;
     const int decimals = std::max(0, 7 - intDigits);
     QString out = QString::number(static_cast<double>(value), 'f', decimals);
     if (out.contains(QLatin1Char('.'))) {

@@ -99,12 +99,30 @@ QWidget* App::openWindow(const WindowKind& kind) const
     return nullptr;
 }
 
-QWidget* App::journal() { return single(journalKind, journal_); }
-QWidget* App::phonebook() { return single(phonebookKind, phonebook_); }
-PlayerWindow* App::mp3() { return dynamic_cast<PlayerWindow*>(single(mp3Kind, mp3_)); }
-QWidget* App::options() { return single(optionsKind, options_); }
-ConfigWindow* App::config() { return dynamic_cast<ConfigWindow*>(single(configKind, config_)); }
-QWidget* App::about() { return single(aboutKind, about_); }
+QWidget* App::journal()
+{
+    return single(journalKind, journal_);
+}
+QWidget* App::phonebook()
+{
+    return single(phonebookKind, phonebook_);
+}
+PlayerWindow* App::mp3()
+{
+    return dynamic_cast<PlayerWindow*>(single(mp3Kind, mp3_));
+}
+QWidget* App::options()
+{
+    return single(optionsKind, options_);
+}
+ConfigWindow* App::config()
+{
+    return dynamic_cast<ConfigWindow*>(single(configKind, config_));
+}
+QWidget* App::about()
+{
+    return single(aboutKind, about_);
+}
 
 void App::endProgram()
 {

@@ -42,7 +42,7 @@ public:
     const ProgramFolder& folder() const { return folder_; }
 
     // Shorthands for the program's own settings (application "vro").
-    QString setting(const QString& key) const;          // section "settings"
+    QString setting(const QString& key) const; // section "settings"
     QString vro(const QString& section, const QString& key) const;
     void writeVro(const QString& section, const QString& key, const QString& value);
 
@@ -55,8 +55,7 @@ public:
         std::function<QWidget*(App&)> create;
         bool mdiChild = false;
     };
-    WindowKind browserKind, journalKind, phonebookKind, mp3Kind, optionsKind, configKind,
-        aboutKind;
+    WindowKind browserKind, journalKind, phonebookKind, mp3Kind, optionsKind, configKind, aboutKind;
 
     // Makers of the hosted components, filled in by the program's top level (tests put fakes
     // here). Each returns an object owned by `parent`, or null when there is no maker.

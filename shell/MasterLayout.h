@@ -12,8 +12,8 @@ struct TwipRect {
 
 // The master window's skin pieces that follow a resize, as the window lays them out.
 struct MasterGeometry {
-    TwipRect midright, midrightbar, topright, botright, botbar, midbar, leftbar, topbar,
-        rightbar, navbar, Picture1, Picture2, bumper, Combo1;
+    TwipRect midright, midrightbar, topright, botright, botbar, midbar, leftbar, topbar, rightbar,
+        navbar, Picture1, Picture2, bumper, Combo1;
 };
 
 // The resize steps of the master window's skin. W and H are the window's outer width and

@@ -39,8 +39,7 @@ void Placement::write(SettingsStore& settings, float top, float left, float heig
     settings.write(vroApp, posSection, QStringLiteral("Left"), vb::singleText(left));
     settings.write(vroApp, posSection, QStringLiteral("Height"), vb::singleText(height));
     settings.write(vroApp, posSection, QStringLiteral("Width"), vb::singleText(width));
-    settings.write(vroApp, posSection, QStringLiteral("WindowState"),
-                   QString::number(windowState));
+    settings.write(vroApp, posSection, QStringLiteral("WindowState"), QString::number(windowState));
 }
 
 } // namespace vireo

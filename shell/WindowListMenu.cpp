@@ -20,8 +20,8 @@ void fill(QMenu* menu, QMdiArea* area)
             title = sub->widget()->windowTitle();
         // Titles are page titles: an ampersand in one must not become a shortcut mark.
         title.replace(QLatin1Char('&'), QStringLiteral("&&"));
-        QAction* action = menu->addAction(i < 9 ? QStringLiteral("&%1 %2").arg(i + 1).arg(title)
-                                                : title);
+        QAction* action =
+            menu->addAction(i < 9 ? QStringLiteral("&%1 %2").arg(i + 1).arg(title) : title);
         action->setCheckable(true);
         action->setChecked(sub == area->activeSubWindow());
         QPointer<QMdiSubWindow> target(sub);

@@ -85,10 +85,22 @@ QMenu* addMenu(QMenuBar* bar, const char* caption, const char* name)
     return m;
 }
 
-bool goBack(BrowserWindow& w) { return w.WebBrowser1().GoBack(); }
-bool goForward(BrowserWindow& w) { return w.WebBrowser1().GoForward(); }
-bool stopPage(BrowserWindow& w) { return w.WebBrowser1().Stop(); }
-bool refreshPage(BrowserWindow& w) { return w.WebBrowser1().Refresh(); }
+bool goBack(BrowserWindow& w)
+{
+    return w.WebBrowser1().GoBack();
+}
+bool goForward(BrowserWindow& w)
+{
+    return w.WebBrowser1().GoForward();
+}
+bool stopPage(BrowserWindow& w)
+{
+    return w.WebBrowser1().Stop();
+}
+bool refreshPage(BrowserWindow& w)
+{
+    return w.WebBrowser1().Refresh();
+}
 
 } // namespace
 
@@ -487,8 +499,7 @@ bool formaster::eventFilter(QObject* watched, QEvent* event)
         layoutClient();
         MDIForm_Resize();
     }
-    if ((watched == navbar || watched == mdiArea->viewport()) &&
-        event->type() == QEvent::MouseMove)
+    if ((watched == navbar || watched == mdiArea->viewport()) && event->type() == QEvent::MouseMove)
         hideHoverCaption();
     return QMainWindow::eventFilter(watched, event);
 }
@@ -509,7 +520,7 @@ void formaster::applyPlacement()
         resize(std::max(1, twips::toPixels(*p.width) - frameExtra.width()), height());
     if (p.windowState) {
         static const Qt::WindowState states[] = {Qt::WindowNoState, Qt::WindowMinimized,
-                                                  Qt::WindowMaximized};
+                                                 Qt::WindowMaximized};
         setWindowState(states[*p.windowState]);
     }
 }
@@ -531,10 +542,9 @@ void formaster::MDIForm_Load()
         mnu_mp3->setVisible(false);
     }
     const QString& command = app_.commandLine;
-    const bool namesPlaylist =
-        command.contains(QLatin1Char('\\')) ||
-        (command.endsWith(QLatin1String(".vr3"), Qt::CaseInsensitive) &&
-         QFileInfo(command).isFile());
+    const bool namesPlaylist = command.contains(QLatin1Char('\\')) ||
+                               (command.endsWith(QLatin1String(".vr3"), Qt::CaseInsensitive) &&
+                                QFileInfo(command).isFile());
     if (namesPlaylist && mp3Disabled != QLatin1String("1")) {
         if (PlayerWindow* player = app_.mp3()) {
             player->loadplaylist(command);
@@ -685,9 +695,15 @@ void formaster::showHoverCaption(ImageBox* button, const QString& caption)
     Picture5->raise();
 }
 
-void formaster::hideHoverCaption() { Picture5->hide(); }
+void formaster::hideHoverCaption()
+{
+    Picture5->hide();
+}
 
-void formaster::Timer1_Timer() { hideHoverCaption(); }
+void formaster::Timer1_Timer()
+{
+    hideHoverCaption();
+}
 
 void formaster::Timer10_Timer()
 {
@@ -717,7 +733,10 @@ void formaster::Timer40_Timer()
     Timer10->start();
 }
 
-void formaster::startBusy() { Timer10->start(); }
+void formaster::startBusy()
+{
+    Timer10->start();
+}
 
 void formaster::stopBusy()
 {
@@ -737,8 +756,14 @@ void formaster::browserCommand(bool (*command)(BrowserWindow&))
         command(*browser);
 }
 
-void formaster::Image1_Click() { browserCommand(&goBack); }
-void formaster::Image2_Click() { browserCommand(&goForward); }
+void formaster::Image1_Click()
+{
+    browserCommand(&goBack);
+}
+void formaster::Image2_Click()
+{
+    browserCommand(&goForward);
+}
 
 void formaster::Image3_Click()
 {
@@ -748,18 +773,30 @@ void formaster::Image3_Click()
     ProgressBar1->hide();
 }
 
-void formaster::Image4_Click() { browserCommand(&refreshPage); }
+void formaster::Image4_Click()
+{
+    browserCommand(&refreshPage);
+}
 
 void formaster::Image5_Click()
 {
     if (BrowserWindow* browser = activeBrowser())
-        browser->WebBrowser1().Navigate(app_.vro(QStringLiteral("startup"),
-                                                 QStringLiteral("startpage")));
+        browser->WebBrowser1().Navigate(
+            app_.vro(QStringLiteral("startup"), QStringLiteral("startpage")));
 }
 
-void formaster::Image6_Click() { app_.newBrowser(); }
-void formaster::Image9_Click() { app_.journal(); }
-void formaster::Image12_Click() { app_.phonebook(); }
+void formaster::Image6_Click()
+{
+    app_.newBrowser();
+}
+void formaster::Image9_Click()
+{
+    app_.journal();
+}
+void formaster::Image12_Click()
+{
+    app_.phonebook();
+}
 
 void formaster::Image13_Click()
 {
@@ -768,7 +805,10 @@ void formaster::Image13_Click()
         sizeChild(browser->widget(), 5210, 7435);
 }
 
-void formaster::Image7_Click() { app_.mp3(); }
+void formaster::Image7_Click()
+{
+    app_.mp3();
+}
 
 void formaster::Image8_Click()
 {
@@ -776,7 +816,10 @@ void formaster::Image8_Click()
         config->showPanel(ConfigWindow::Panel::WebSearch, QStringLiteral("Search"));
 }
 
-void formaster::Image14_Click() { openPage(app_.folder().path(QStringLiteral("\\rights.html"))); }
+void formaster::Image14_Click()
+{
+    openPage(app_.folder().path(QStringLiteral("\\rights.html")));
+}
 
 // ---- Menus ---------------------------------------------------------------------------------
 
@@ -786,18 +829,33 @@ void formaster::mnu_open_Click()
         config->showPanel(ConfigWindow::Panel::Open, QStringLiteral("Open"));
 }
 
-void formaster::mnu_options_Click() { app_.options(); }
+void formaster::mnu_options_Click()
+{
+    app_.options();
+}
 
-void formaster::mnu_exit_Click() { app_.endProgram(); }
+void formaster::mnu_exit_Click()
+{
+    app_.endProgram();
+}
 
-void formaster::mnu_update_Click() { openPage(site::updatePage()); }
-void formaster::mnu_feedback_Click() { openPage(site::feedbackPage()); }
+void formaster::mnu_update_Click()
+{
+    openPage(site::updatePage());
+}
+void formaster::mnu_feedback_Click()
+{
+    openPage(site::feedbackPage());
+}
 
 void formaster::mnu_htmlhelp_Click()
 {
     openPage(app_.folder().path(QStringLiteral("\\help.html")));
 }
 
-void formaster::mnu_about_Click() { app_.about(); }
+void formaster::mnu_about_Click()
+{
+    app_.about();
+}
 
 } // namespace vireo

@@ -47,8 +47,8 @@ public:
     ImageBox* bumper;  // the busy animation
 
     // Source bitmaps, never shown themselves.
-    QPixmap back, stop_, foward, refresh_, home, webbrowser, journal, phonebook, homeworkhelp,
-        mp3, search, teenrights;
+    QPixmap back, stop_, foward, refresh_, home, webbrowser, journal, phonebook, homeworkhelp, mp3,
+        search, teenrights;
     QPixmap back_down, stop_down, foward_down, refresh_down, home_down, webbrowser_down,
         journal_down, phonebook_down, homeworkhelp_down, search_down, mp3_down, teenrights_down;
     QPixmap aa, ba, ca, za;
@@ -65,8 +65,8 @@ public:
 
     QMenu *mnu_file, *menu, *mnu_windows, *mnu_help;
     QAction *mnu_open, *mnu_options, *mnu_exit;
-    QAction *mnu_webbrowser, *mnu_journal, *mnu_phonebook, *mnu_homeworkhelp, *mnu_mp3,
-        *mnu_search, *mnu_rights;
+    QAction *mnu_webbrowser, *mnu_journal, *mnu_phonebook, *mnu_homeworkhelp, *mnu_mp3, *mnu_search,
+        *mnu_rights;
     QAction *mnu_update, *mnu_feedback, *mnu_htmlhelp, *mnu_about;
 
     // Sequences.

@@ -1,0 +1,56 @@
+#include "shell/QuotedFieldWriter.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace vireo {
+
+QByteArray QuotedFieldWriter::line(std::initializer_list<Field> fields)
+{
+    QByteArray out;
+    bool first = true;
+    for (const Field& field : fields) {
+        if (!first)
+            out.append(',');
+        first = false;
+        if (const auto* number = std::get_if<long long>(&field)) {
+            out.append(QByteArray::number(*number));
+            continue;
+        }
+        QString text = std::get<QString>(field);
+        text.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+        out.append('"');
+        out.append(text.toUtf8());
+        out.append('"');
+    }
+    out.append("\r\n");
+    return out;
+}
+
+void QuotedFieldWriter::write(std::initializer_list<Field> fields)
+{
+    bytes_.append(line(fields));
+}
+
+bool QuotedFieldWriter::saveTo(const QString& path) const
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(bytes_) != bytes_.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+bool QuotedFieldWriter::appendTo(const QString& path) const
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+        return false;
+    const bool written = file.write(bytes_) == bytes_.size();
+    return file.flush() && written;
+}
+
+} // namespace vireo
