@@ -40,8 +40,9 @@ void ImageBox::mouseReleaseEvent(QMouseEvent* event)
 
 void ImageBox::mouseMoveEvent(QMouseEvent* event)
 {
+    // Taken here: the bar behind the button hides the hover caption on moves it receives.
+    event->accept();
     Q_EMIT MouseMove();
-    QLabel::mouseMoveEvent(event);
 }
 
 } // namespace vireo

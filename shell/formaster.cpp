@@ -152,7 +152,14 @@ formaster::formaster(App& app) : app_(app)
     resize(twips::toPixels(8370), twips::toPixels(5565) + menuBar()->sizeHint().height());
 }
 
-formaster::~formaster() = default;
+formaster::~formaster()
+{
+    // The children go before this window's members: they must not call back into it.
+    disconnect(mdiArea, nullptr, this, nullptr);
+    client_->removeEventFilter(this);
+    navbar->removeEventFilter(this);
+    mdiArea->viewport()->removeEventFilter(this);
+}
 
 void formaster::buildControls()
 {
@@ -509,6 +516,8 @@ bool formaster::eventFilter(QObject* watched, QEvent* event)
 void formaster::applyPlacement()
 {
     const Placement p = Placement::read(app_.settings());
+    // The saved sizes are outer sizes: the frame must be known before they are applied.
+    create();
     const QSize frameExtra = frameGeometry().size() - size();
     if (p.top)
         move(x(), twips::toPixels(*p.top));

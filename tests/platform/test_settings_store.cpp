@@ -1,0 +1,124 @@
+#include "platform/IniSettingsStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace vireo;
+
+class TestSettingsStore : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void absentKeyIsEmpty();
+    void writeIsOnDiskAtOnce();
+    void oneFilePerApplication();
+    void valuesKeepTheirText_data();
+    void valuesKeepTheirText();
+    void corruptFileDoesNotCrash();
+    void unreadableFileReadsEmpty();
+    void environmentNamesTheFolder();
+};
+
+void TestSettingsStore::absentKeyIsEmpty()
+{
+    QTemporaryDir dir;
+    IniSettingsStore store(dir.path());
+    QCOMPARE(store.read(QStringLiteral("vro"), QStringLiteral("settings"), QStringLiteral("1")),
+             QString());
+}
+
+void TestSettingsStore::writeIsOnDiskAtOnce()
+{
+    QTemporaryDir dir;
+    IniSettingsStore store(dir.path());
+    store.write(QStringLiteral("vro"), QStringLiteral("pos"), QStringLiteral("Top"),
+                QStringLiteral("1200"));
+    // A second store over the same folder stands for the next run of the program.
+    IniSettingsStore nextRun(dir.path());
+    QCOMPARE(nextRun.read(QStringLiteral("vro"), QStringLiteral("pos"), QStringLiteral("Top")),
+             QStringLiteral("1200"));
+    QFile file(dir.filePath(QStringLiteral("vro.ini")));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().contains("Top=1200"));
+}
+
+void TestSettingsStore::oneFilePerApplication()
+{
+    QTemporaryDir dir;
+    IniSettingsStore store(dir.path());
+    store.write(QStringLiteral("vro"), QStringLiteral("settings"), QStringLiteral("1"),
+                QStringLiteral("0"));
+    store.write(QStringLiteral("Ovalo"), QStringLiteral("0f"), QStringLiteral("esarin"),
+                QStringLiteral("x"));
+    QVERIFY(QFile::exists(dir.filePath(QStringLiteral("vro.ini"))));
+    QVERIFY(QFile::exists(dir.filePath(QStringLiteral("Ovalo.ini"))));
+    QCOMPARE(store.read(QStringLiteral("vro"), QStringLiteral("0f"), QStringLiteral("esarin")),
+             QString());
+}
+
+void TestSettingsStore::valuesKeepTheirText_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::newRow("address") << QStringLiteral("https://example.org/a?b=c&d=e");
+    QTest::newRow("comma and space") << QStringLiteral("a, b");
+    QTest::newRow("leading space") << QStringLiteral(" 12");
+    QTest::newRow("at sign") << QStringLiteral("@Variant(x)");
+    QTest::newRow("quote") << QStringLiteral("say \"hi\"");
+    QTest::newRow("non-ASCII") << QStringLiteral("caf\u00e9 \u2014 ok");
+    QTest::newRow("empty") << QString();
+}
+
+void TestSettingsStore::valuesKeepTheirText()
+{
+    QFETCH(QString, value);
+    QTemporaryDir dir;
+    {
+        IniSettingsStore store(dir.path());
+        store.write(QStringLiteral("vro"), QStringLiteral("startup"), QStringLiteral("startpage"),
+                    value);
+    }
+    IniSettingsStore nextRun(dir.path());
+    QCOMPARE(
+        nextRun.read(QStringLiteral("vro"), QStringLiteral("startup"), QStringLiteral("startpage")),
+        value);
+}
+
+void TestSettingsStore::corruptFileDoesNotCrash()
+{
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("vro.ini")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("\x00\xff[[[settings\n=\n1=\x01\x02\n[pos\nTop=abc\n\xc3\x28", 40);
+    file.close();
+    IniSettingsStore store(dir.path());
+    // Whatever survives of such a file, reading never fails and writing still works.
+    store.read(QStringLiteral("vro"), QStringLiteral("pos"), QStringLiteral("Top"));
+    store.write(QStringLiteral("vro"), QStringLiteral("settings"), QStringLiteral("2"),
+                QStringLiteral("1"));
+    QCOMPARE(store.read(QStringLiteral("vro"), QStringLiteral("settings"), QStringLiteral("2")),
+             QStringLiteral("1"));
+}
+
+void TestSettingsStore::unreadableFileReadsEmpty()
+{
+    QTemporaryDir dir;
+    // A folder where the file should be cannot be read even by root.
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("vro.ini")));
+    IniSettingsStore store(dir.path());
+    QCOMPARE(store.read(QStringLiteral("vro"), QStringLiteral("pos"), QStringLiteral("Top")),
+             QString());
+    store.write(QStringLiteral("vro"), QStringLiteral("pos"), QStringLiteral("Top"),
+                QStringLiteral("1"));
+}
+
+void TestSettingsStore::environmentNamesTheFolder()
+{
+    qputenv("VIREO_SETTINGS", "/tmp/somewhere-else");
+    QCOMPARE(IniSettingsStore::defaultFolder(), QStringLiteral("/tmp/somewhere-else"));
+    qunsetenv("VIREO_SETTINGS");
+    QVERIFY(IniSettingsStore::defaultFolder().endsWith(QStringLiteral("/vireo")));
+}
+
+QTEST_GUILESS_MAIN(TestSettingsStore)
+#include "test_settings_store.moc"

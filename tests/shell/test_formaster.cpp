@@ -1,0 +1,505 @@
+#include "platform/Twips.h"
+#include "platform/fakes/MemorySettingsStore.h"
+#include "platform/fakes/ScriptedDialogs.h"
+#include "shell/App.h"
+#include "shell/ImageBox.h"
+#include "shell/MdiChild.h"
+#include "shell/PlayerWindow.h"
+#include "shell/formaster.h"
+#include "support/FakeBrowserWindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFrame>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QProgressBar>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace vireo;
+using testing::FakeBrowserWindow;
+
+namespace {
+
+const QString dataDir = qEnvironmentVariable("VIREO_DATA_DIR");
+
+// A program folder holding the shipped bitmaps named by `filter` (all by default).
+void copyBitmaps(const QString& to, const QString& filter = QStringLiteral("*.bmp"))
+{
+    const QDir from(dataDir);
+    for (const QString& name : from.entryList({filter}, QDir::Files))
+        QFile::copy(from.filePath(name), to + QLatin1Char('/') + name);
+}
+
+// The mouse moving over a widget with no button held.
+void hover(QWidget* widget, QPoint pos = QPoint(4, 4))
+{
+    QMouseEvent move(QEvent::MouseMove, QPointF(pos), widget->mapToGlobal(QPointF(pos)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+}
+
+bool samePicture(const QPixmap& a, const QString& file)
+{
+    return !a.isNull() && a.toImage() == QImage(file).convertToFormat(a.toImage().format());
+}
+
+// A child window that is not a browser window, with menus of its own.
+class PlainChild : public QWidget, public MdiChild {
+public:
+    PlainChild() : menu(QStringLiteral("&Journal stuff")) { setWindowTitle(QStringLiteral("J")); }
+    QList<QMenu*> childMenus() const override { return {const_cast<QMenu*>(&menu)}; }
+    QMenu menu;
+    bool refuseClose = false;
+
+protected:
+    void closeEvent(QCloseEvent* e) override
+    {
+        if (refuseClose)
+            e->ignore();
+    }
+};
+
+class FakePlayer : public QWidget, public PlayerWindow {
+public:
+    void loadplaylist(const QString& p) override { loaded.append(p); }
+    void setPlaylistPath(const QString& p) override { path = p; }
+    QStringList loaded;
+    QString path;
+};
+
+struct Fixture {
+    QTemporaryDir home;
+    MemorySettingsStore settings;
+    ScriptedDialogs dialogs;
+    App app{settings, dialogs, ProgramFolder(home.path())};
+    QList<FakeBrowserWindow*> browsers;
+    FakePlayer* player = nullptr;
+    std::unique_ptr<formaster> m;
+
+    explicit Fixture(bool bitmaps = true)
+    {
+        if (bitmaps)
+            copyBitmaps(home.path());
+        testing::useFakeBrowsers(app, browsers);
+        app.mp3Kind = {[this](App&) {
+                           player = new FakePlayer;
+                           return static_cast<QWidget*>(player);
+                       },
+                       false};
+    }
+    ~Fixture() { delete player; }
+    void setting(const char* key, const char* value)
+    {
+        settings.write(QStringLiteral("vro"), QStringLiteral("settings"), QLatin1String(key),
+                       QLatin1String(value));
+    }
+    void pos(const char* key, const char* value)
+    {
+        settings.write(QStringLiteral("vro"), QStringLiteral("pos"), QLatin1String(key),
+                       QLatin1String(value));
+    }
+    QString readPos(const char* key) const
+    {
+        return settings.read(QStringLiteral("vro"), QStringLiteral("pos"), QLatin1String(key));
+    }
+    formaster& load()
+    {
+        m = std::make_unique<formaster>(app);
+        app.setMaster(m.get());
+        m->MDIForm_Load();
+        m->show();
+        return *m;
+    }
+};
+
+} // namespace
+
+class TestFormaster : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void designSizeWithoutPlacement();
+    void loadOpensTheFirstBrowserWindow();
+    void skinFacesAndFrame();
+    void onlyButtonBitmapsLeaveTheFrameBlank();
+    void rightbarFeedsBothEdges();
+    void hoverCaption();
+    void hoverCaptionHidingByButton_data();
+    void hoverCaptionHidingByButton();
+    void pressedFaces();
+    void busyAnimationCycles();
+    void stopButtonStopsTheAnimation();
+    void mp3ToolsDisabled();
+    void commandLinePlaylist_data();
+    void commandLinePlaylist();
+    void placementRoundTrip();
+    void badPlacementKeepsDesign();
+    void exitWritesNothing();
+    void closeWritesPlacementAndEnds();
+    void childRefusingToCloseKeepsTheProgram();
+    void browserButtonsActOnlyOnBrowserWindows();
+    void webBrowserButtonMakesNewWindows();
+    void childMenusReplaceTheMasters();
+};
+
+void TestFormaster::designSizeWithoutPlacement()
+{
+    Fixture f;
+    formaster& m = f.load();
+    const QWidget* client = m.centralWidget();
+    QCOMPARE(client->width(), twips::toPixels(8370));
+    QCOMPARE(client->height(), twips::toPixels(5565));
+    QCOMPARE(m.windowTitle(), QStringLiteral("Vireo"));
+}
+
+void TestFormaster::loadOpensTheFirstBrowserWindow()
+{
+    Fixture f;
+    formaster& m = f.load();
+    QCOMPARE(f.browsers.size(), 1);
+    auto* sub = qobject_cast<QMdiSubWindow*>(f.browsers[0]->parentWidget());
+    QVERIFY(sub);
+    QCOMPARE(sub->size(), QSize(twips::toPixels(7905), twips::toPixels(5000)));
+    QCOMPARE(m.mdiArea->subWindowList().size(), 1);
+}
+
+void TestFormaster::skinFacesAndFrame()
+{
+    Fixture f;
+    formaster& m = f.load();
+    QVERIFY(samePicture(m.Image6->picture(), dataDir + QStringLiteral("/webbrowser.bmp")));
+    QVERIFY(samePicture(m.Image3->picture(), dataDir + QStringLiteral("/stop.bmp")));
+    QVERIFY(samePicture(m.bumper->picture(), dataDir + QStringLiteral("/bumper3.bmp")));
+    QVERIFY(samePicture(m.topleft->picture(), dataDir + QStringLiteral("/topleft.bmp")));
+    QVERIFY(samePicture(m.botleft->picture(), dataDir + QStringLiteral("/leftbot.bmp")));
+    // Faces that are not stretched take the size of their bitmap.
+    QCOMPARE(m.Image6->size(), QImage(dataDir + QStringLiteral("/webbrowser.bmp")).size());
+}
+
+void TestFormaster::onlyButtonBitmapsLeaveTheFrameBlank()
+{
+    Fixture f(false);
+    for (const char* name : {"back", "foward", "stop", "refresh", "home", "webbrowser", "journal",
+                             "phonebook", "homeworkhelp", "mp3", "search", "teenrights"})
+        copyBitmaps(f.home.path(), QLatin1String(name) + QStringLiteral(".bmp"));
+    formaster& m = f.load();
+    QVERIFY(!m.Image1->picture().isNull());
+    QVERIFY(!m.Image14->picture().isNull());
+    QVERIFY(m.topleft->picture().isNull());
+    QVERIFY(m.midbar->picture().isNull());
+    QVERIFY(m.bumper->picture().isNull());
+    // A missing pressed face shows nothing while pressed, and the face comes back on release.
+    QTest::mousePress(m.Image1, Qt::LeftButton);
+    QVERIFY(m.Image1->pixmap().isNull());
+    QTest::mouseRelease(m.Image1, Qt::LeftButton);
+    QVERIFY(!m.Image1->pixmap().isNull());
+}
+
+void TestFormaster::rightbarFeedsBothEdges()
+{
+    Fixture f;
+    QImage own(6, 43, QImage::Format_RGB32);
+    own.fill(QColor(200, 10, 10));
+    QFile::remove(f.home.filePath(QStringLiteral("rightbar.bmp")));
+    QVERIFY(own.save(f.home.filePath(QStringLiteral("rightbar.bmp")), "BMP"));
+    formaster& m = f.load();
+    QVERIFY(samePicture(m.midrightbar->picture(), f.home.filePath(QStringLiteral("rightbar.bmp"))));
+    QVERIFY(samePicture(m.rightbar->picture(), f.home.filePath(QStringLiteral("rightbar.bmp"))));
+}
+
+void TestFormaster::hoverCaption()
+{
+    Fixture f;
+    formaster& m = f.load();
+    QVERIFY(!m.Picture5->isVisible());
+    hover(m.Image6);
+    QVERIFY(m.Picture5->isVisible());
+    QCOMPARE(m.Label100->text(), QStringLiteral("Web Browser!"));
+    const QRect b = m.Image6->geometry();
+    QCOMPARE(m.Picture5->pos(), QPoint(b.x() + b.width() / 2, b.y() + b.height()));
+    QCOMPARE(m.Picture5->width(), m.Label100->width() + twips::toPixels(25));
+    m.Timer1_Timer();
+    QVERIFY(!m.Picture5->isVisible());
+
+    hover(m.Image9);
+    QCOMPARE(m.Label100->text(), QStringLiteral("Journal!"));
+    // Moving over the bar outside the buttons hides it.
+    hover(m.navbar, QPoint(m.navbar->width() - 2, 2));
+    QVERIFY(!m.Picture5->isVisible());
+}
+
+void TestFormaster::hoverCaptionHidingByButton_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("stays");
+    QTest::newRow("web browser") << QStringLiteral("Image6") << false;
+    QTest::newRow("back") << QStringLiteral("Image1") << false;
+    QTest::newRow("teen rights") << QStringLiteral("Image14") << false;
+    QTest::newRow("mp3") << QStringLiteral("Image7") << true;
+    QTest::newRow("home") << QStringLiteral("Image5") << true;
+}
+
+void TestFormaster::hoverCaptionHidingByButton()
+{
+    QFETCH(QString, button);
+    QFETCH(bool, stays);
+    Fixture f;
+    formaster& m = f.load();
+    auto* b = m.findChild<ImageBox*>(button);
+    QVERIFY(b);
+    hover(b);
+    QVERIFY(m.Picture5->isVisible());
+    QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(4, 4));
+    QCOMPARE(m.Picture5->isVisible(), stays);
+}
+
+void TestFormaster::pressedFaces()
+{
+    Fixture f;
+    formaster& m = f.load();
+    QTest::mousePress(m.Image12, Qt::LeftButton, {}, QPoint(3, 3));
+    QVERIFY(samePicture(m.Image12->picture(), dataDir + QStringLiteral("/phonebook_down.bmp")));
+    QTest::mouseRelease(m.Image12, Qt::LeftButton, {}, QPoint(3, 3));
+    QVERIFY(samePicture(m.Image12->picture(), dataDir + QStringLiteral("/phonebook.bmp")));
+}
+
+void TestFormaster::busyAnimationCycles()
+{
+    Fixture f;
+    formaster& m = f.load();
+    QTimer* timers[] = {m.Timer10, m.Timer20, m.Timer30, m.Timer40};
+    for (QTimer* t : timers)
+        QCOMPARE(t->interval(), 700);
+    m.startBusy();
+    QVERIFY(m.Timer10->isActive());
+    const char* frames[] = {"bumper0", "bumper1", "bumper2", "bumper3"};
+    void (formaster::*ticks[])() = {&formaster::Timer10_Timer, &formaster::Timer20_Timer,
+                                    &formaster::Timer30_Timer, &formaster::Timer40_Timer};
+    for (int round = 0; round < 2; ++round) {
+        for (int i = 0; i < 4; ++i) {
+            (m.*ticks[i])();
+            QVERIFY(samePicture(m.bumper->picture(), dataDir + QLatin1Char('/') +
+                                                         QLatin1String(frames[i]) +
+                                                         QStringLiteral(".bmp")));
+            QVERIFY(!timers[i]->isActive());
+            QVERIFY(timers[(i + 1) % 4]->isActive());
+        }
+    }
+    m.stopBusy();
+    for (QTimer* t : timers)
+        QVERIFY(!t->isActive());
+    QVERIFY(samePicture(m.bumper->picture(), dataDir + QStringLiteral("/bumper3.bmp")));
+}
+
+void TestFormaster::stopButtonStopsTheAnimation()
+{
+    Fixture f;
+    formaster& m = f.load();
+    m.startBusy();
+    m.Timer10_Timer();
+    m.ProgressBar1->show();
+    m.ProgressBar1->setValue(30);
+    m.Image3_Click();
+    QVERIFY(!m.Timer10->isActive() && !m.Timer20->isActive());
+    QVERIFY(samePicture(m.bumper->picture(), dataDir + QStringLiteral("/bumper3.bmp")));
+    QCOMPARE(m.ProgressBar1->value(), 100);
+    QVERIFY(!m.ProgressBar1->isVisible());
+    QCOMPARE(f.browsers[0]->page.calls.last(), QStringLiteral("Stop"));
+}
+
+void TestFormaster::mp3ToolsDisabled()
+{
+    Fixture f;
+    f.setting("1", "1");
+    f.app.commandLine = QStringLiteral("C:\\music\\party.vr3");
+    formaster& m = f.load();
+    QVERIFY(!m.Image7->isVisible());
+    QVERIFY(m.Image54->isVisible());
+    QVERIFY(samePicture(m.Image54->picture(), dataDir + QStringLiteral("/mp3_no.bmp")));
+    QVERIFY(!m.mnu_mp3->isVisible());
+    QVERIFY(!f.player);
+}
+
+void TestFormaster::commandLinePlaylist_data()
+{
+    QTest::addColumn<QString>("commandLine");
+    QTest::addColumn<bool>("opened");
+    QTest::newRow("windows path") << QStringLiteral("C:\\music\\party.vr3") << true;
+    QTest::newRow("existing linux playlist") << QStringLiteral("@existing") << true;
+    QTest::newRow("missing linux playlist") << QStringLiteral("/nowhere/x.vr3") << false;
+    QTest::newRow("nothing") << QString() << false;
+}
+
+void TestFormaster::commandLinePlaylist()
+{
+    QFETCH(QString, commandLine);
+    QFETCH(bool, opened);
+    Fixture f;
+    if (commandLine == QLatin1String("@existing")) {
+        commandLine = f.home.filePath(QStringLiteral("mine.vr3"));
+        QFile file(commandLine);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    f.app.commandLine = commandLine;
+    f.load();
+    QCOMPARE(f.player != nullptr, opened);
+    if (opened) {
+        QCOMPARE(f.player->loaded, QStringList{commandLine});
+        QCOMPARE(f.player->path, commandLine);
+    }
+}
+
+void TestFormaster::placementRoundTrip()
+{
+    Fixture f;
+    f.pos("Top", "1500");
+    f.pos("Left", "3000");
+    f.pos("Height", "6000");
+    f.pos("Width", "9000");
+    f.pos("WindowState", "0");
+    formaster& m = f.load();
+    QCOMPARE(m.frameGeometry(), QRect(200, 100, 600, 400));
+    m.close();
+    QCOMPARE(f.readPos("Top"), QStringLiteral("1500"));
+    QCOMPARE(f.readPos("Left"), QStringLiteral("3000"));
+    QCOMPARE(f.readPos("Height"), QStringLiteral("6000"));
+    QCOMPARE(f.readPos("Width"), QStringLiteral("9000"));
+    QCOMPARE(f.readPos("WindowState"), QStringLiteral("0"));
+}
+
+void TestFormaster::badPlacementKeepsDesign()
+{
+    Fixture f;
+    f.pos("Height", "tall");
+    f.pos("Width", "");
+    f.pos("WindowState", "7");
+    formaster& m = f.load();
+    QCOMPARE(m.centralWidget()->size(), QSize(twips::toPixels(8370), twips::toPixels(5565)));
+    QCOMPARE(m.windowStateNumber(), 0);
+}
+
+void TestFormaster::exitWritesNothing()
+{
+    Fixture f;
+    formaster& m = f.load();
+    f.app.secondsused = QStringLiteral("42");
+    f.settings.clearWrites();
+    m.resize(700, 500);
+    m.mnu_exit->trigger();
+    QVERIFY(f.app.hasEnded());
+    QVERIFY(f.readPos("Width").isEmpty());
+    for (const auto& w : f.settings.writes())
+        QVERIFY2(w.section != QLatin1String("pos"), qPrintable(w.key));
+}
+
+void TestFormaster::closeWritesPlacementAndEnds()
+{
+    Fixture f;
+    formaster& m = f.load();
+    f.app.secondsused = QStringLiteral("42");
+    m.move(30, 40);
+    m.resize(700, 500);
+    QSignalSpy ended(&f.app, &App::ended);
+    QVERIFY(m.close());
+    QCOMPARE(ended.count(), 1);
+    const QRect frame = m.frameGeometry();
+    QCOMPARE(f.readPos("Left"), QString::number(frame.x() * 15));
+    QCOMPARE(f.readPos("Top"), QString::number(frame.y() * 15));
+    QCOMPARE(f.readPos("Width"), QString::number(frame.width() * 15));
+    QCOMPARE(f.readPos("Height"), QString::number(frame.height() * 15));
+    QCOMPARE(
+        f.settings.read(QStringLiteral("vro"), QStringLiteral("settings"), QStringLiteral("ole")),
+        QStringLiteral("42"));
+    // The children closed before the master window's unload.
+    QVERIFY(m.mdiArea->subWindowList().isEmpty() || f.browsers.isEmpty() ||
+            !f.browsers[0]->isVisible());
+}
+
+void TestFormaster::childRefusingToCloseKeepsTheProgram()
+{
+    Fixture f;
+    formaster& m = f.load();
+    auto* child = new PlainChild;
+    child->refuseClose = true;
+    m.addChildWindow(child);
+    QVERIFY(!m.close());
+    QVERIFY(!f.app.hasEnded());
+    QVERIFY(f.readPos("Top").isEmpty());
+    child->refuseClose = false;
+    QVERIFY(m.close());
+    QVERIFY(f.app.hasEnded());
+}
+
+void TestFormaster::browserButtonsActOnlyOnBrowserWindows()
+{
+    Fixture f;
+    f.settings.write(QStringLiteral("vro"), QStringLiteral("startup"), QStringLiteral("startpage"),
+                     QStringLiteral("https://example.org/"));
+    formaster& m = f.load();
+    FakeBrowserWindow* browser = f.browsers[0];
+    m.mdiArea->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(browser->parentWidget()));
+    m.Image1_Click();
+    m.Image2_Click();
+    m.Image4_Click();
+    m.Image5_Click();
+    QCOMPARE(
+        browser->page.calls,
+        (QStringList{QStringLiteral("GoBack"), QStringLiteral("GoForward"),
+                     QStringLiteral("Refresh"), QStringLiteral("Navigate https://example.org/")}));
+
+    auto* journal = new PlainChild;
+    m.addChildWindow(journal);
+    m.mdiArea->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(journal->parentWidget()));
+    browser->page.calls.clear();
+    m.Image1_Click();
+    m.Image2_Click();
+    m.Image4_Click();
+    m.Image5_Click();
+    QVERIFY(browser->page.calls.isEmpty());
+    QVERIFY(f.dialogs.shown.isEmpty());
+}
+
+void TestFormaster::webBrowserButtonMakesNewWindows()
+{
+    Fixture f;
+    formaster& m = f.load();
+    for (int i = 0; i < 3; ++i)
+        QTest::mouseClick(m.Image6, Qt::LeftButton, {}, QPoint(4, 4));
+    QCOMPARE(f.browsers.size(), 4); // the first one opened at load
+    QCOMPARE(m.mdiArea->subWindowList().size(), 4);
+    m.Image14_Click();
+    QCOMPARE(
+        f.browsers.last()->page.calls,
+        QStringList{QStringLiteral("Navigate ") + f.home.filePath(QStringLiteral("rights.html"))});
+}
+
+void TestFormaster::childMenusReplaceTheMasters()
+{
+    Fixture f;
+    formaster& m = f.load();
+    auto* child = new PlainChild;
+    QMdiSubWindow* sub = m.addChildWindow(child);
+    m.mdiArea->setActiveSubWindow(sub);
+    QCOMPARE(m.menuBar()->actions(), QList<QAction*>{child->menu.menuAction()});
+    // A child without menus of its own (the fake browser) shows the master's.
+    m.mdiArea->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(f.browsers[0]->parentWidget()));
+    QCOMPARE(m.menuBar()->actions().size(), 4);
+    QCOMPARE(m.menuBar()->actions().first(), m.mnu_file->menuAction());
+    const QStringList captions = {QStringLiteral("&File"), QStringLiteral("&Start"),
+                                  QStringLiteral("Windows"), QStringLiteral("&Help")};
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(m.menuBar()->actions()[i]->text(), captions[i]);
+}
+
+QTEST_MAIN(TestFormaster)
+#include "test_formaster.moc"
