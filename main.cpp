@@ -5,6 +5,7 @@
 #include "shell/StartProcedure.h"
 #include "shell/TerminationWatcher.h"
 #include "shell/formaster.h"
+#include "shell/frmAbout.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -31,6 +32,8 @@ int main(int argc, char* argv[])
     app.commandLine = QApplication::arguments().mid(1).join(QLatin1Char(' '));
     QObject::connect(
         &app, &App::ended, &qapp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+
+    app.aboutKind = {[](App&) { return static_cast<QWidget*>(new frmAbout); }, false};
 
     std::unique_ptr<formaster> master;
     TerminationWatcher watcher;

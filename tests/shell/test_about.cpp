@@ -1,0 +1,110 @@
+#include "platform/fakes/MemorySettingsStore.h"
+#include "platform/fakes/ScriptedDialogs.h"
+#include "shell/App.h"
+#include "shell/ProductSite.h"
+#include "shell/formaster.h"
+#include "shell/frmAbout.h"
+#include "support/FakeBrowserWindow.h"
+
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace vireo;
+using testing::FakeBrowserWindow;
+
+class TestAbout : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void versionText_data();
+    void versionText();
+    void boxShowsThisVersionAndCloses();
+    void singleInstance();
+    void helpCommandsOpenNewBrowserWindows();
+};
+
+void TestAbout::versionText_data()
+{
+    QTest::addColumn<int>("major");
+    QTest::addColumn<int>("minor");
+    QTest::addColumn<int>("revision");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("2.5.0") << 2 << 5 << 0 << QStringLiteral("Version 2.5.0");
+    QTest::newRow("no leading zeros") << 1 << 10 << 3 << QStringLiteral("Version 1.10.3");
+}
+
+void TestAbout::versionText()
+{
+    QFETCH(int, major);
+    QFETCH(int, minor);
+    QFETCH(int, revision);
+    QTEST(frmAbout::versionText(major, minor, revision), "text");
+}
+
+void TestAbout::boxShowsThisVersionAndCloses()
+{
+    QPointer<frmAbout> box = new frmAbout;
+    box->show();
+    QCOMPARE(box->windowTitle(), QStringLiteral("About Vireo"));
+    QVERIFY(
+        QRegularExpression(QStringLiteral("^Version [1-9]\\d*\\.(0|[1-9]\\d*)\\.(0|[1-9]\\d*)$"))
+            .match(box->lblVersion->text())
+            .hasMatch());
+    QVERIFY(!box->picIcon->pixmap().isNull());
+    QTest::mouseClick(box->cmdOK, Qt::LeftButton);
+    QTRY_VERIFY(box.isNull());
+}
+
+void TestAbout::singleInstance()
+{
+    MemorySettingsStore settings;
+    ScriptedDialogs dialogs;
+    App app(settings, dialogs, ProgramFolder(QStringLiteral("/p")));
+    int made = 0;
+    app.aboutKind = {[&made](App&) {
+                         ++made;
+                         return static_cast<QWidget*>(new frmAbout);
+                     },
+                     false};
+    QWidget* first = app.about();
+    QWidget* second = app.about();
+    QCOMPARE(first, second);
+    QCOMPARE(made, 1);
+    first->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    app.about();
+    QCOMPARE(made, 2);
+}
+
+void TestAbout::helpCommandsOpenNewBrowserWindows()
+{
+    QTemporaryDir home;
+    MemorySettingsStore settings;
+    ScriptedDialogs dialogs;
+    App app(settings, dialogs, ProgramFolder(home.path()));
+    QList<FakeBrowserWindow*> browsers;
+    testing::useFakeBrowsers(app, browsers);
+    formaster m(app);
+    app.setMaster(&m);
+    m.mnu_htmlhelp->trigger();
+    m.mnu_htmlhelp->trigger();
+    m.mnu_update->trigger();
+    m.mnu_feedback->trigger();
+    m.mnu_rights->trigger();
+    const QString help = QStringLiteral("Navigate ") + home.filePath(QStringLiteral("help.html"));
+    QCOMPARE(browsers.size(), 5);
+    QCOMPARE(browsers[0]->page.calls, QStringList{help});
+    QCOMPARE(browsers[1]->page.calls, QStringList{help});
+    QCOMPARE(browsers[2]->page.calls,
+             QStringList{QStringLiteral("Navigate ") + site::updatePage()});
+    QCOMPARE(browsers[3]->page.calls,
+             QStringList{QStringLiteral("Navigate ") + site::feedbackPage()});
+    QCOMPARE(browsers[4]->page.calls, QStringList{QStringLiteral("Navigate ") +
+                                                  home.filePath(QStringLiteral("rights.html"))});
+}
+
+QTEST_MAIN(TestAbout)
+#include "test_about.moc"
