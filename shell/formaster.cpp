@@ -104,7 +104,7 @@ bool refreshPage(BrowserWindow& w)
 
 } // namespace
 
-struct formaster::ButtonSpec {
+struct formaster::ButtonDef {
     ImageBox* formaster::*button;
     const char* name;
     const char* caption;
@@ -114,7 +114,7 @@ struct formaster::ButtonSpec {
     bool keepsCaption; // the MP3 and Home buttons leave the hover caption showing
 };
 
-const formaster::ButtonSpec formaster::buttonSpecs[] = {
+const formaster::ButtonDef formaster::buttonDefs[] = {
     {&formaster::Image1, "Image1", "Back!", &formaster::back, &formaster::back_down,
      &formaster::Image1_Click, false},
     {&formaster::Image2, "Image2", "Foward!", &formaster::foward, &formaster::foward_down,
@@ -201,17 +201,17 @@ void formaster::buildControls()
     const double browserLefts[] = {375, 840, 1365, 1830, 2295};
     ImageBox** browserButtons[] = {&Image1, &Image2, &Image3, &Image4, &Image5};
     for (int i = 0; i < 5; ++i) {
-        const ButtonSpec& spec = buttonSpecs[i];
-        *browserButtons[i] = image(spec.name, navbar, browserLefts[i], 90, 480, 480, false);
+        const ButtonDef& def = buttonDefs[i];
+        *browserButtons[i] = image(def.name, navbar, browserLefts[i], 90, 480, 480, false);
     }
     const double launcherLefts[] = {3240, 3705, 4170, 4635, 5100, 5565, 6030};
     for (int i = 0; i < 7; ++i) {
-        const ButtonSpec& spec = buttonSpecs[5 + i];
-        this->*spec.button = image(spec.name, navbar, launcherLefts[i], 90, 480, 480, false);
+        const ButtonDef& def = buttonDefs[5 + i];
+        this->*def.button = image(def.name, navbar, launcherLefts[i], 90, 480, 480, false);
     }
-    for (const ButtonSpec& spec : buttonSpecs) {
-        ImageBox* button = this->*spec.button;
-        button->setAccessibleName(QLatin1String(spec.caption));
+    for (const ButtonDef& def : buttonDefs) {
+        ImageBox* button = this->*def.button;
+        button->setAccessibleName(QLatin1String(def.caption));
         button->setCursor(Qt::PointingHandCursor);
     }
     Image54 = image("Image54", navbar, 5100, 90, 480, 480, false);
@@ -345,10 +345,10 @@ void formaster::buildMenus()
 
 void formaster::wireButtons()
 {
-    for (const ButtonSpec& spec : buttonSpecs) {
-        ImageBox* button = this->*spec.button;
-        const QString caption = QLatin1String(spec.caption);
-        const ButtonSpec* s = &spec;
+    for (const ButtonDef& def : buttonDefs) {
+        ImageBox* button = this->*def.button;
+        const QString caption = QLatin1String(def.caption);
+        const ButtonDef* s = &def;
         connect(button, &ImageBox::MouseMove, this,
                 [this, button, caption] { showHoverCaption(button, caption); });
         connect(button, &ImageBox::MouseDown, this,
@@ -408,10 +408,10 @@ void formaster::loadSkin()
     keep(search, "\\search.bmp");
     keep(teenrights, "\\teenrights.bmp");
 
-    for (const ButtonSpec& spec : buttonSpecs) {
-        const QPixmap& face = this->*spec.normal;
+    for (const ButtonDef& def : buttonDefs) {
+        const QPixmap& face = this->*def.normal;
         if (!face.isNull())
-            (this->*spec.button)->setPicture(face);
+            (this->*def.button)->setPicture(face);
     }
 
     keep(back_down, "\\back_down.bmp");

@@ -138,8 +138,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    struct ButtonSpec;
-    static const ButtonSpec buttonSpecs[];
+    struct ButtonDef;
+    static const ButtonDef buttonDefs[];
 
     void buildControls();
     void buildMenus();
