@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The real program on a fresh program folder and settings folder, under the display that
-# xvfb-run gives: the first run shows its message, the master window opens with its buttons,
+# with_xvfb.sh gives: the first run shows its message, the master window opens with its buttons,
 # and closing it writes the placement.
 set -euo pipefail
 binary=$1
