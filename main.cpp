@@ -1,6 +1,8 @@
+#include "browser/frmbrowser.h"
 #include "platform/IniSettingsStore.h"
 #include "platform/ProgramFolder.h"
 #include "platform/QtDialogs.h"
+#include "platform/QtWebBrowser.h"
 #include "shell/App.h"
 #include "shell/StartProcedure.h"
 #include "shell/TerminationWatcher.h"
@@ -25,6 +27,8 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(StartProcedure::version());
     // Only the master window's unload or "Exit" ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
+    // Outlives every page view, and goes before the engine shuts down with the application.
+    QtWebBrowser::ProfileScope webProfile;
 
     IniSettingsStore settings(IniSettingsStore::defaultFolder());
     QtDialogs dialogs;
@@ -34,6 +38,10 @@ int main(int argc, char* argv[])
         &app, &App::ended, &qapp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
 
     app.aboutKind = {[](App&) { return static_cast<QWidget*>(new frmAbout); }, false};
+    app.newWebBrowser = [&dialogs](QWidget* parent) -> WebBrowser* {
+        return new QtWebBrowser(parent, &dialogs);
+    };
+    app.browserKind = {[](App& a) -> QWidget* { return frmbrowser::create(a); }, true};
 
     std::unique_ptr<formaster> master;
     TerminationWatcher watcher;

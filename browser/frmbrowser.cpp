@@ -1,0 +1,578 @@
+#include "browser/frmbrowser.h"
+
+#include "platform/Twips.h"
+#include "platform/VbConvert.h"
+#include "platform/WebBrowser.h"
+#include "shell/App.h"
+#include "shell/ConfigWindow.h"
+#include "shell/ProductSite.h"
+#include "shell/WindowListMenu.h"
+#include "shell/formaster.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QProgressBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace vireo {
+
+namespace {
+
+// Stands in when the program has no page component to offer: every command does nothing.
+class InertWebBrowser final : public WebBrowser {
+public:
+    using WebBrowser::WebBrowser;
+    QWidget* view() override { return nullptr; }
+    void Navigate(const QString&) override {}
+    bool GoBack() override { return false; }
+    bool GoForward() override { return false; }
+    bool Stop() override { return false; }
+    bool Refresh() override { return false; }
+    bool ExecWB(Command, CommandOption) override { return false; }
+    QString LocationName() const override { return {}; }
+    QString LocationURL() const override { return {}; }
+};
+
+const QColor headerColour(0x1d, 0x3b, 0x45);
+const QColor headerText(0xe8, 0xf1, 0xf2);
+
+void place(QWidget* w, const TwipRect& r)
+{
+    w->setGeometry(twips::toPixels(r.left), twips::toPixels(r.top), twips::toPixels(r.width),
+                   twips::toPixels(r.height));
+}
+
+QAction* item(QMenu* menu, const char* caption, const char* name, QKeySequence keys = {})
+{
+    QAction* action = menu->addAction(QString::fromUtf8(caption));
+    action->setObjectName(QLatin1String(name));
+    if (!keys.isEmpty())
+        action->setShortcut(keys);
+    return action;
+}
+
+QMenu* menuOf(QWidget* parent, const char* caption, const char* name)
+{
+    auto* menu = new QMenu(QString::fromUtf8(caption), parent);
+    menu->setObjectName(QLatin1String(name));
+    return menu;
+}
+
+} // namespace
+
+frmbrowser* frmbrowser::create(App& app)
+{
+    auto* window = new frmbrowser(app);
+    window->Form_Load();
+    if (window->isUnloaded()) {
+        delete window;
+        return nullptr;
+    }
+    return window;
+}
+
+frmbrowser::frmbrowser(App& app, QWidget* parent) : QWidget(parent), app_(app)
+{
+    setObjectName(QStringLiteral("frmbrowser"));
+    setWindowTitle(QStringLiteral("Vireo"));
+    WebBrowser1_ = app_.newWebBrowser ? app_.newWebBrowser(this) : nullptr;
+    if (!WebBrowser1_)
+        WebBrowser1_ = new InertWebBrowser(this);
+    WebBrowser1_->setObjectName(QStringLiteral("WebBrowser1"));
+    buildControls();
+    buildMenus();
+    wire();
+    // The design client area.
+    resize(twips::toPixels(7335), twips::toPixels(4050));
+}
+
+frmbrowser::~frmbrowser() = default;
+
+void frmbrowser::buildControls()
+{
+    page = new QWidget(this);
+    page->setObjectName(QStringLiteral("page"));
+    auto* pageLayout = new QVBoxLayout(page);
+    pageLayout->setContentsMargins(0, 0, 0, 0);
+    if (QWidget* view = WebBrowser1_->view())
+        pageLayout->addWidget(view);
+
+    Picture1 = new QWidget(this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setAccessibleName(QStringLiteral("Link panel"));
+    Picture1->setAutoFillBackground(true);
+    QPalette header = Picture1->palette();
+    header.setColor(QPalette::Window, headerColour);
+    header.setColor(QPalette::WindowText, headerText);
+    Picture1->setPalette(header);
+
+    Label1 = new QLabel(Picture1);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    QFont bold = Label1->font();
+    bold.setBold(true);
+    Label1->setFont(bold);
+
+    label2 = new QLabel(QStringLiteral("X"), Picture1);
+    label2->setObjectName(QStringLiteral("label2"));
+    label2->setAccessibleName(QStringLiteral("Close the link panel"));
+    label2->setToolTip(QStringLiteral("Close"));
+    label2->setAlignment(Qt::AlignCenter);
+    label2->setCursor(Qt::PointingHandCursor);
+    label2->installEventFilter(this);
+
+    List2 = new QListWidget(this);
+    List2->setObjectName(QStringLiteral("List2"));
+    List2->setAccessibleName(QStringLiteral("Links"));
+    List3 = new QListWidget(this);
+    List3->setObjectName(QStringLiteral("List3"));
+    List3->hide();
+
+    Picture2 = new QWidget(this);
+    Picture2->setObjectName(QStringLiteral("Picture2"));
+    Picture2->setAccessibleName(QStringLiteral("Splitter"));
+    Picture2->setAutoFillBackground(true);
+    QPalette splitter = Picture2->palette();
+    splitter.setColor(QPalette::Window, headerColour.lighter(140));
+    Picture2->setPalette(splitter);
+    Picture2->setCursor(Qt::SizeHorCursor);
+    Picture2->installEventFilter(this);
+
+    Picture1->hide();
+    List2->hide();
+    Picture2->hide();
+    applyGeometry();
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(500);
+    Timer1->start();
+}
+
+void frmbrowser::buildMenus()
+{
+    mnu_start = menuOf(this, "&Start", "mnu_start");
+    mnu_webbrowser = item(mnu_start, "&Web Browser", "mnu_webbrowser", Qt::CTRL | Qt::Key_W);
+    mnu_journal = item(mnu_start, "&Journal", "mnu_journal", Qt::CTRL | Qt::Key_J);
+    mnu_phonebook = item(mnu_start, "&Phone Book", "mnu_phonebook", Qt::CTRL | Qt::Key_B);
+    mnu_homeworkhelp = item(mnu_start, "&Homework Help", "mnu_homeworkhelp", Qt::CTRL | Qt::Key_E);
+    mnu_mp3 = item(mnu_start, "MP3", "mnu_mp3");
+    mnu_search = item(mnu_start, "S&earch", "mnu_search", Qt::CTRL | Qt::Key_S);
+    mnu_searchcd = item(mnu_start, "Search for CD's", "mnu_searchcd");
+    mnu_start->addSeparator();
+    mnu_open = item(mnu_start, "&Open", "mnu_open", Qt::CTRL | Qt::Key_O);
+    mnu_saveas = item(mnu_start, "&Save As", "mnu_saveas");
+    mnu_print = item(mnu_start, "P&rint", "mnu_print", Qt::CTRL | Qt::Key_P);
+    mnu_start->addSeparator();
+    mnu_startpage =
+        item(mnu_start, "Make current Start Page", "mnu_startpage", Qt::CTRL | Qt::Key_M);
+    mnu_options = item(mnu_start, "Options", "mnu_options");
+    mnu_printsetup = item(mnu_start, "Print Setup", "mnu_printsetup");
+    mnu_start->addSeparator();
+    mnu_exit = item(mnu_start, "&Exit", "mnu_exit");
+
+    mnu_entertainment = menuOf(this, "&Entertainment", "mnu_entertainment");
+    mnu_bands = item(mnu_entertainment, "Bands", "mnu_bands");
+    mnu_chat = item(mnu_entertainment, "Chat", "mnu_chat");
+    mnu_magazines = item(mnu_entertainment, "Magazines", "mnu_magazines");
+    mnu_movies = item(mnu_entertainment, "Movies", "mnu_movies");
+    mnu_music = item(mnu_entertainment, "Music", "mnu_music");
+    mnu_sports = item(mnu_entertainment, "Sports", "mnu_sports");
+    mnu_tv = item(mnu_entertainment, "TV", "mnu_tv");
+    mnu_videogames = item(mnu_entertainment, "Video Games", "mnu_videogames");
+    mnu_entertainment->addSeparator();
+    mnu_cd = item(mnu_entertainment, "Search for CD's", "mnu_cd");
+    mnu_movie = item(mnu_entertainment, "Search for Movies", "mnu_movie");
+    mnu_entertainment->addSeparator();
+    mnu_horoscope = item(mnu_entertainment, "Get your Horoscope", "mnu_horoscope");
+    mnu_im = item(mnu_entertainment, "Send an IM", "mnu_im");
+
+    mnu_favorites = menuOf(this, "&Favorites", "mnu_favorites");
+    mnu_addfavorite = item(mnu_favorites, "Add to Favorites", "mnu_addfavorite", Qt::Key_F2);
+    mnu_organize = item(mnu_favorites, "Organize Favorites", "mnu_organize");
+    mnu_favorites->addSeparator();
+
+    mnu_windows = menuOf(this, "&Windows", "mnu_windows");
+    if (formaster* m = master())
+        attachWindowList(mnu_windows, m->mdiArea);
+
+    mnu_helpmenu = menuOf(this, "&Help", "mnu_helpmenu");
+    mnu_update = item(mnu_helpmenu, "&Update", "mnu_update");
+    mnu_feedback = item(mnu_helpmenu, "Feedback!", "mnu_feedback");
+    mnu_htmlhelp = item(mnu_helpmenu, "Help!", "mnu_htmlhelp", Qt::CTRL | Qt::Key_H);
+    mnu_helpmenu->addSeparator();
+    mnu_about = item(mnu_helpmenu, "About", "mnu_about");
+}
+
+void frmbrowser::wire()
+{
+    connect(WebBrowser1_, &WebBrowser::DownloadBegin, this, &frmbrowser::WebBrowser1_DownloadBegin);
+    connect(WebBrowser1_, &WebBrowser::DownloadComplete, this,
+            &frmbrowser::WebBrowser1_DownloadComplete);
+    connect(WebBrowser1_, &WebBrowser::ProgressChange, this,
+            &frmbrowser::WebBrowser1_ProgressChange);
+    connect(WebBrowser1_, &WebBrowser::StatusTextChange, this,
+            &frmbrowser::WebBrowser1_StatusTextChange);
+    connect(WebBrowser1_, &WebBrowser::TitleChange, this, &frmbrowser::WebBrowser1_TitleChange);
+    connect(Timer1, &QTimer::timeout, this, &frmbrowser::Timer1_Timer);
+
+    connect(mnu_webbrowser, &QAction::triggered, this, &frmbrowser::mnu_webbrowser_Click);
+    connect(mnu_journal, &QAction::triggered, this, [this] { app_.journal(); });
+    connect(mnu_phonebook, &QAction::triggered, this, [this] { app_.phonebook(); });
+    connect(mnu_mp3, &QAction::triggered, this, [this] { app_.mp3(); });
+    connect(mnu_search, &QAction::triggered, this, [this] {
+        if (ConfigWindow* config = app_.config())
+            config->showPanel(ConfigWindow::Panel::WebSearch, QStringLiteral("Search"));
+    });
+    connect(mnu_open, &QAction::triggered, this, [this] {
+        if (ConfigWindow* config = app_.config())
+            config->showPanel(ConfigWindow::Panel::Open, QStringLiteral("Open"));
+    });
+    connect(mnu_options, &QAction::triggered, this, [this] { app_.options(); });
+    connect(mnu_saveas, &QAction::triggered, this, &frmbrowser::mnu_saveas_Click);
+    connect(mnu_print, &QAction::triggered, this, &frmbrowser::mnu_print_Click);
+    connect(mnu_startpage, &QAction::triggered, this, &frmbrowser::mnu_startpage_Click);
+    connect(mnu_printsetup, &QAction::triggered, this, &frmbrowser::mnu_printsetup_Click);
+    connect(mnu_exit, &QAction::triggered, this, &frmbrowser::mnu_exit_Click);
+
+    struct Category {
+        QAction* action;
+        const char* title;
+        const char* file;
+    };
+    const Category categories[] = {
+        {mnu_bands, "Bands", "\\bands.vro"},
+        {mnu_chat, "Chat", "\\chat.vro"},
+        {mnu_magazines, "Magazines", "\\magazines.vro"},
+        {mnu_movies, "Movies", "\\movies.vro"},
+        {mnu_music, "Music", "\\music.vro"},
+        {mnu_sports, "Sports", "\\sports.vro"},
+        {mnu_tv, "TV", "\\tv.vro"},
+        {mnu_videogames, "Video Games", "\\videogames.vro"},
+    };
+    for (const Category& c : categories) {
+        const QString title = QLatin1String(c.title);
+        const QString file = QLatin1String(c.file);
+        connect(c.action, &QAction::triggered, this, [this, title, file] {
+            showLinkPanel(title);
+            addlinks(app_.folder().path(file));
+            Form_Resize();
+        });
+    }
+
+    connect(mnu_update, &QAction::triggered, this, &frmbrowser::mnu_update_Click);
+    connect(mnu_feedback, &QAction::triggered, this, &frmbrowser::mnu_feedback_Click);
+    connect(mnu_htmlhelp, &QAction::triggered, this, &frmbrowser::mnu_htmlhelp_Click);
+    connect(mnu_about, &QAction::triggered, this, &frmbrowser::mnu_about_Click);
+}
+
+QList<QMenu*> frmbrowser::childMenus() const
+{
+    return {mnu_start, mnu_entertainment, mnu_favorites, mnu_windows, mnu_helpmenu};
+}
+
+formaster* frmbrowser::master() const
+{
+    return app_.master();
+}
+
+double frmbrowser::clientWidth() const
+{
+    return twips::fromPixels(width());
+}
+double frmbrowser::clientHeight() const
+{
+    return twips::fromPixels(height());
+}
+
+void frmbrowser::applyGeometry()
+{
+    place(page, geo_.page);
+    place(Picture1, geo_.Picture1);
+    place(Label1, geo_.Label1);
+    place(label2, geo_.label2);
+    place(List2, geo_.List2);
+    place(Picture2, geo_.Picture2);
+    List2->raise();
+    Picture1->raise();
+    Picture2->raise();
+}
+
+// ---- Load, layout, unload ------------------------------------------------------------------
+
+void frmbrowser::Form_Load()
+{
+    if (app_.browseblocked == QLatin1String("1")) {
+        unloadMe();
+        return;
+    }
+    ptions();
+    geo_.page.width = clientWidth();
+    applyGeometry();
+    const QString start = app_.vro(QStringLiteral("startup"), QStringLiteral("startpage"));
+    if (!start.isEmpty())
+        WebBrowser1_->Navigate(start);
+}
+
+void frmbrowser::ptions()
+{
+    const QString mp3Disabled = app_.setting(QStringLiteral("1"));
+    const QString searchesDisabled = app_.setting(QStringLiteral("3"));
+    if (vb::equalsNumber(mp3Disabled, 1))
+        mnu_mp3->setVisible(false);
+    if (vb::equalsNumber(searchesDisabled, 1)) {
+        mnu_searchcd->setVisible(false);
+        mnu_cd->setVisible(false);
+        mnu_movie->setVisible(false);
+    }
+}
+
+void frmbrowser::Form_Resize()
+{
+    browserLayout::formResize(geo_, clientWidth(), clientHeight());
+    applyGeometry();
+}
+
+void frmbrowser::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmbrowser::gog()
+{
+    browserLayout::gog(geo_, clientWidth(), clientHeight());
+    applyGeometry();
+}
+
+void frmbrowser::showLinkPanel(const QString& caption)
+{
+    List2->show();
+    Picture2->show();
+    browserLayout::showLinkPanel(geo_);
+    Picture1->show();
+    Label1->setText(caption);
+    applyGeometry();
+}
+
+void frmbrowser::addlinks(const QString&) {}
+
+void frmbrowser::label2_Click()
+{
+    List2->hide();
+    Picture1->hide();
+    Picture2->hide();
+    gog();
+}
+
+void frmbrowser::unloadMe()
+{
+    if (unloaded_)
+        return;
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        sub->close();
+    else
+        close();
+    // A window that was never shown may not have seen its close event.
+    if (!unloaded_) {
+        unloaded_ = true;
+        Form_Unload();
+        Form_Terminate();
+    }
+}
+
+void frmbrowser::closeEvent(QCloseEvent* event)
+{
+    if (!unloaded_ && !app_.hasEnded()) {
+        unloaded_ = true;
+        Timer1->stop();
+        Form_Unload();
+        Form_Terminate();
+    }
+    event->accept();
+}
+
+void frmbrowser::Form_Unload()
+{
+    if (formaster* m = master()) {
+        m->ProgressBar1->setValue(100);
+        m->ProgressBar1->hide();
+    }
+}
+
+void frmbrowser::Form_Terminate()
+{
+    if (formaster* m = master())
+        m->stopBusy();
+}
+
+void frmbrowser::Timer1_Timer()
+{
+    if (app_.browseblocked == QLatin1String("1"))
+        unloadMe();
+}
+
+// ---- Splitter ------------------------------------------------------------------------------
+
+bool frmbrowser::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == label2 && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
+        label2->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
+        label2_Click();
+        return true;
+    }
+    if (watched == Picture2) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        // Only read for the mouse events below.
+        const auto x = [mouse] { return mouse->position().x() * twips::perPixel; };
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+            if (mouse->button() == Qt::LeftButton)
+                Picture2_MouseDown(x());
+            return true;
+        case QEvent::MouseMove:
+            if (mouse->buttons() & Qt::LeftButton)
+                Picture2_MouseMove(x());
+            return true;
+        case QEvent::MouseButtonRelease:
+            if (mouse->button() == Qt::LeftButton)
+                Picture2_MouseUp();
+            return true;
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmbrowser::Picture2_MouseDown(double x)
+{
+    splitterDownX_ = x;
+    dragging_ = true;
+}
+
+void frmbrowser::Picture2_MouseMove(double x)
+{
+    if (!dragging_)
+        return;
+    geo_.Picture2.left = browserLayout::dragSplitter(geo_.Picture2.left, x, splitterDownX_);
+    place(Picture2, geo_.Picture2);
+}
+
+void frmbrowser::Picture2_MouseUp()
+{
+    dragging_ = false;
+    browserLayout::releaseSplitter(geo_, clientWidth());
+    applyGeometry();
+}
+
+// ---- Component events ----------------------------------------------------------------------
+
+void frmbrowser::WebBrowser1_DownloadBegin()
+{
+    if (formaster* m = master()) {
+        m->startBusy();
+        m->ProgressBar1->show();
+    }
+}
+
+void frmbrowser::WebBrowser1_DownloadComplete()
+{
+    if (formaster* m = master()) {
+        m->stopBusy();
+        m->ProgressBar1->setValue(100);
+        m->ProgressBar1->hide();
+    }
+}
+
+void frmbrowser::WebBrowser1_ProgressChange(int progress, int progressMax)
+{
+    formaster* m = master();
+    if (!m)
+        return;
+    if (const std::optional<int> value = progressBarValue(progress, progressMax))
+        m->ProgressBar1->setValue(*value);
+}
+
+void frmbrowser::WebBrowser1_StatusTextChange(const QString& text)
+{
+    formaster* m = master();
+    if (!m)
+        return;
+    m->Label22->setText(text);
+    if (app_.setting(QStringLiteral("2")) == QLatin1String("1"))
+        m->aadditems();
+}
+
+void frmbrowser::WebBrowser1_TitleChange(const QString&)
+{
+    setWindowTitle(WebBrowser1_->LocationName());
+    formaster* m = master();
+    if (!m)
+        return;
+    const QString url = WebBrowser1_->LocationURL();
+    m->Combo1->setEditText(url);
+    m->Combo9->addItem(url);
+}
+
+// ---- Menus ---------------------------------------------------------------------------------
+
+void frmbrowser::mnu_webbrowser_Click()
+{
+    app_.newBrowser();
+}
+
+void frmbrowser::mnu_saveas_Click()
+{
+    WebBrowser1_->ExecWB(WebBrowser::Command::SaveAs, WebBrowser::CommandOption::DontPromptUser);
+}
+
+void frmbrowser::mnu_print_Click()
+{
+    WebBrowser1_->ExecWB(WebBrowser::Command::Print, WebBrowser::CommandOption::DontPromptUser);
+}
+
+void frmbrowser::mnu_printsetup_Click()
+{
+    WebBrowser1_->ExecWB(WebBrowser::Command::PageSetup, WebBrowser::CommandOption::DontPromptUser);
+}
+
+void frmbrowser::mnu_startpage_Click()
+{
+    app_.writeVro(QStringLiteral("startup"), QStringLiteral("startpage"),
+                  WebBrowser1_->LocationURL());
+}
+
+// Closes this browser window only; the program goes on.
+void frmbrowser::mnu_exit_Click()
+{
+    unloadMe();
+}
+
+void frmbrowser::mnu_update_Click()
+{
+    WebBrowser1_->Navigate(site::updatePage());
+}
+void frmbrowser::mnu_feedback_Click()
+{
+    WebBrowser1_->Navigate(site::feedbackPage());
+}
+
+void frmbrowser::mnu_htmlhelp_Click()
+{
+    WebBrowser1_->Navigate(app_.folder().path(QStringLiteral("\\help.html")));
+}
+
+void frmbrowser::mnu_about_Click()
+{
+    app_.about();
+}
+
+} // namespace vireo

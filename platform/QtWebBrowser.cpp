@@ -1,0 +1,274 @@
+#include "platform/QtWebBrowser.h"
+
+#include "platform/Dialogs.h"
+#include "platform/PageAddress.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QPageLayout>
+#include <QPageSetupDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QStandardPaths>
+#include <QWebEngineHistory>
+#include <QWebEngineNewWindowRequest>
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
+#include <QWebEngineView>
+
+namespace vireo {
+
+namespace {
+
+QWebEngineProfile* sharedProfile = nullptr;
+
+// The page layout chosen in Print Setup, used by every later print.
+QPageLayout& chosenLayout()
+{
+    static QPageLayout layout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                              QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    return layout;
+}
+
+QString safeFileName(QString title)
+{
+    static const QString forbidden = QStringLiteral("/\\:*?\"<>|");
+    for (QChar& c : title) {
+        if (forbidden.contains(c) || c.unicode() < 32)
+            c = QLatin1Char('_');
+    }
+    title = title.trimmed();
+    return title.isEmpty() ? QStringLiteral("page") : title;
+}
+
+} // namespace
+
+QWebEngineProfile* QtWebBrowser::profile()
+{
+    if (sharedProfile)
+        return sharedProfile;
+    sharedProfile = new QWebEngineProfile(QStringLiteral("vireo"));
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    sharedProfile->setPersistentStoragePath(data + QStringLiteral("/webengine"));
+    sharedProfile->setCachePath(cache + QStringLiteral("/webengine"));
+    sharedProfile->setHttpCacheType(QWebEngineProfile::DiskHttpCache);
+    sharedProfile->setPersistentCookiesPolicy(QWebEngineProfile::AllowPersistentCookies);
+    return sharedProfile;
+}
+
+void QtWebBrowser::releaseProfile()
+{
+    delete sharedProfile;
+    sharedProfile = nullptr;
+}
+
+QtWebBrowser::QtWebBrowser(QWidget* parent, Dialogs* dialogs)
+    : WebBrowser(parent), view_(new QWebEngineView(parent)), dialogs_(dialogs)
+{
+    view_->setObjectName(QStringLiteral("WebBrowser1"));
+    view_->setAccessibleName(QStringLiteral("Page"));
+    // A page of our own profile; it goes with the view. createWindow is left alone, so a
+    // page's request for a new window opens nothing.
+    auto* page = new QWebEnginePage(profile(), view_);
+    view_->setPage(page);
+
+    connect(view_, &QWebEngineView::loadStarted, this, &QtWebBrowser::onLoadStarted);
+    connect(view_, &QWebEngineView::loadProgress, this, &QtWebBrowser::onLoadProgress);
+    connect(view_, &QWebEngineView::loadFinished, this, &QtWebBrowser::onLoadFinished);
+    connect(view_, &QWebEngineView::titleChanged, this, &QtWebBrowser::onTitleChanged);
+    connect(page, &QWebEnginePage::linkHovered, this, &QtWebBrowser::onLinkHovered);
+    connect(page, &QWebEnginePage::newWindowRequested, this,
+            [this](QWebEngineNewWindowRequest&) { Q_EMIT NewWindow2(); });
+}
+
+QtWebBrowser::~QtWebBrowser()
+{
+    // The view belongs to the window; it must not call back into a component that is gone.
+    if (view_)
+        view_->disconnect(this);
+}
+
+QWidget* QtWebBrowser::view()
+{
+    return view_;
+}
+
+void QtWebBrowser::Navigate(const QString& address)
+{
+    if (!view_)
+        return;
+    const PageAddress target = PageAddress::resolve(address);
+    switch (target.kind) {
+    case PageAddress::Kind::None:
+        return;
+    case PageAddress::Kind::External:
+        // Without a registered handler this does nothing, as it should.
+        QDesktopServices::openUrl(target.url);
+        return;
+    case PageAddress::Kind::Engine:
+        view_->load(target.url);
+        return;
+    }
+}
+
+bool QtWebBrowser::GoBack()
+{
+    if (!view_ || !view_->history()->canGoBack())
+        return false;
+    view_->back();
+    return true;
+}
+
+bool QtWebBrowser::GoForward()
+{
+    if (!view_ || !view_->history()->canGoForward())
+        return false;
+    view_->forward();
+    return true;
+}
+
+bool QtWebBrowser::Stop()
+{
+    if (!view_)
+        return false;
+    view_->stop();
+    return true;
+}
+
+bool QtWebBrowser::Refresh()
+{
+    if (!view_ || view_->url().isEmpty())
+        return false;
+    view_->reload();
+    return true;
+}
+
+bool QtWebBrowser::ExecWB(Command command, CommandOption)
+{
+    if (!view_)
+        return false;
+    switch (command) {
+    case Command::Print:
+        return print();
+    case Command::PageSetup:
+        return pageSetup();
+    case Command::SaveAs:
+        return saveAs();
+    }
+    return false;
+}
+
+QString QtWebBrowser::LocationName() const
+{
+    return view_ ? view_->title() : QString();
+}
+
+QString QtWebBrowser::LocationURL() const
+{
+    return view_ ? view_->url().toString() : QString();
+}
+
+void QtWebBrowser::onLoadStarted()
+{
+    setStatus(QStringLiteral("Opening page %1...").arg(view_->url().toString()));
+    // A load that replaces one still running does not open a second pair.
+    if (loading_)
+        return;
+    loading_ = true;
+    Q_EMIT DownloadBegin();
+}
+
+void QtWebBrowser::onLoadProgress(int percent)
+{
+    if (loading_ && percent > 0 && percent < 100)
+        Q_EMIT ProgressChange(percent, 100);
+}
+
+void QtWebBrowser::onLoadFinished(bool)
+{
+    // A page that reached its address without changing its title still counts as reached.
+    if (view_->url().toString() != titledUrl_ || view_->title() != titledName_)
+        raiseTitleChange();
+    if (!loading_)
+        return;
+    loading_ = false;
+    Q_EMIT ProgressChange(-1, 100);
+    setStatus(QStringLiteral("Done"));
+    Q_EMIT DownloadComplete();
+}
+
+void QtWebBrowser::onTitleChanged(const QString&)
+{
+    raiseTitleChange();
+}
+
+void QtWebBrowser::raiseTitleChange()
+{
+    titledUrl_ = view_->url().toString();
+    titledName_ = view_->title();
+    Q_EMIT TitleChange(titledName_);
+}
+
+void QtWebBrowser::onLinkHovered(const QString& url)
+{
+    // Leaving a link shows what the status line said before it.
+    Q_EMIT StatusTextChange(url.isEmpty() ? status_ : url);
+}
+
+void QtWebBrowser::setStatus(const QString& text)
+{
+    status_ = text;
+    Q_EMIT StatusTextChange(text);
+}
+
+bool QtWebBrowser::print()
+{
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull())
+        return false;
+    // Printing runs after this returns: the printer lives until the engine is done with it.
+    auto* printer = new QPrinter(info, QPrinter::HighResolution);
+    printer->setPageLayout(chosenLayout());
+    QWebEngineView* view = view_;
+    connect(
+        view, &QWebEngineView::printFinished, view, [printer](bool) { delete printer; },
+        Qt::SingleShotConnection);
+    view->print(printer);
+    return true;
+}
+
+bool QtWebBrowser::pageSetup()
+{
+    QPrinter printer;
+    printer.setPageLayout(chosenLayout());
+    QPageSetupDialog dialog(&printer, view_->window());
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    chosenLayout() = printer.pageLayout();
+    return true;
+}
+
+bool QtWebBrowser::saveAs()
+{
+    const QString name = safeFileName(view_->title()) + QStringLiteral(".html");
+    QString path;
+    if (dialogs_) {
+        FileDialogRequest request;
+        request.title = QStringLiteral("Save As");
+        request.filter = QStringLiteral("Web Page, complete (*.html)|*.html|All Files (*.*)|*.*");
+        request.initialFolder = QDir::homePath();
+        request.initialName = name;
+        path = dialogs_->saveFile(request);
+    } else {
+        path = QFileDialog::getSaveFileName(view_->window(), QStringLiteral("Save As"),
+                                            QDir::homePath() + QLatin1Char('/') + name);
+    }
+    if (path.isEmpty())
+        return false;
+    view_->page()->save(path, QWebEngineDownloadRequest::CompleteHtmlSaveFormat);
+    return true;
+}
+
+} // namespace vireo
