@@ -1,0 +1,406 @@
+// The page component on the real engine, against local files and a loopback HTTP server.
+#include "browser/frmbrowser.h"
+#include "platform/QtWebBrowser.h"
+#include "platform/fakes/MemorySettingsStore.h"
+#include "platform/fakes/ScriptedDialogs.h"
+#include "shell/App.h"
+#include "shell/formaster.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPrinterInfo>
+#include <QProgressBar>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTest>
+#include <QUrl>
+#include <memory>
+
+using namespace vireo;
+
+namespace {
+
+// A tiny HTTP server on 127.0.0.1. "/slow" is never answered.
+class PageServer : public QObject {
+public:
+    PageServer()
+    {
+        connect(&server_, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket* socket = server_.nextPendingConnection())
+                connect(socket, &QTcpSocket::readyRead, this, [this, socket] { serve(socket); });
+        });
+        server_.listen(QHostAddress::LocalHost);
+    }
+
+    quint16 port() const { return server_.serverPort(); }
+    QString url(const char* path) const
+    {
+        return QStringLiteral("http://127.0.0.1:%1%2").arg(port()).arg(QLatin1String(path));
+    }
+
+private:
+    void serve(QTcpSocket* socket)
+    {
+        QByteArray& request = pending_[socket];
+        request += socket->readAll();
+        if (!request.contains("\r\n\r\n"))
+            return;
+        const QByteArray path = request.split(' ').value(1);
+        pending_.remove(socket);
+        if (path == "/slow")
+            return;
+        QByteArray status = "200 OK";
+        QByteArray headers;
+        QByteArray body;
+        if (path == "/a.html") {
+            body = "<html><head><title>Page A</title></head><body>"
+                   "<a id='blank' href='/b.html' target='_blank'>new window</a> "
+                   "<a id='plain' href='/b.html'>same window</a></body></html>";
+        } else if (path == "/b.html") {
+            body = "<html><head><title>Page B</title></head><body>B</body></html>";
+        } else if (path == "/popup.html") {
+            // Asks for a new window twice: a target=_blank link and window.open.
+            body = "<html><head><title>Popup</title></head><body>"
+                   "<a id='blank' href='/b.html' target='_blank'>new</a>"
+                   "<script>document.getElementById('blank').click();"
+                   "window.open('/b.html');</script></body></html>";
+        } else if (path == "/cookie") {
+            headers = "Set-Cookie: vireo_login=yes; Max-Age=86400; Path=/\r\n";
+            body = "<html><head><title>Logged in</title></head><body>hi</body></html>";
+        } else {
+            status = "404 Not Found";
+            body = "<html><head><title>Not here</title></head><body>404</body></html>";
+        }
+        socket->write("HTTP/1.1 " + status + "\r\nContent-Type: text/html\r\nContent-Length: " +
+                      QByteArray::number(body.size()) + "\r\nConnection: close\r\n" + headers +
+                      "\r\n" + body);
+        socket->disconnectFromHost();
+    }
+
+    QTcpServer server_;
+    QHash<QTcpSocket*, QByteArray> pending_;
+};
+
+// Writes down every event of a component, with what its properties said at that moment.
+struct Recorder {
+    explicit Recorder(WebBrowser& b) : browser(b)
+    {
+        QObject::connect(&b, &WebBrowser::DownloadBegin,
+                         [this] { log.append(QStringLiteral("Begin")); });
+        QObject::connect(&b, &WebBrowser::DownloadComplete,
+                         [this] { log.append(QStringLiteral("Complete")); });
+        QObject::connect(&b, &WebBrowser::ProgressChange, [this](int p, int max) {
+            log.append(QStringLiteral("Progress %1/%2").arg(p).arg(max));
+        });
+        QObject::connect(&b, &WebBrowser::StatusTextChange,
+                         [this](const QString& t) { log.append(QStringLiteral("Status ") + t); });
+        QObject::connect(&b, &WebBrowser::TitleChange, [this](const QString& t) {
+            log.append(QStringLiteral("Title ") + t);
+            titles.append(browser.LocationName() + QLatin1Char('|') + browser.LocationURL());
+        });
+        QObject::connect(&b, &WebBrowser::NewWindow2, [this] { ++newWindows; });
+    }
+
+    int count(const QString& entry) const { return static_cast<int>(log.count(entry)); }
+    bool waitForCompletes(int n, int ms = 10000)
+    {
+        QElapsedTimer t;
+        t.start();
+        while (count(QStringLiteral("Complete")) < n && t.elapsed() < ms)
+            QTest::qWait(10);
+        return count(QStringLiteral("Complete")) >= n;
+    }
+    // Begin and Complete alternate, starting with Begin.
+    bool paired() const
+    {
+        bool open = false;
+        for (const QString& e : log) {
+            if (e == QLatin1String("Begin")) {
+                if (open)
+                    return false;
+                open = true;
+            } else if (e == QLatin1String("Complete")) {
+                if (!open)
+                    return false;
+                open = false;
+            }
+        }
+        return !open;
+    }
+
+    WebBrowser& browser;
+    QStringList log;
+    QStringList titles; // "LocationName|LocationURL" as read inside each TitleChange
+    int newWindows = 0;
+};
+
+// One component in a window of its own.
+struct Page {
+    QWidget window;
+    QtWebBrowser browser{&window};
+    Recorder rec{browser};
+    Page()
+    {
+        window.resize(400, 300);
+        browser.view()->setGeometry(window.rect());
+        window.show();
+    }
+};
+
+} // namespace
+
+class TestQtWebBrowser : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void localFileRaisesPairedEvents();
+    void partialAddressReachesTheServer();
+    void historyAndReload();
+    void stopEndsAPendingLoad();
+    void missingAndUnreachablePagesRaiseNothing_data();
+    void missingAndUnreachablePagesRaiseNothing();
+    void otherSchemesLeaveThePage();
+    void newWindowRequestOpensNothing();
+    void printWithoutPrinterDoesNothing();
+    void browserWindowDrivesTheMasterWindow();
+    void cookiesAreKeptOnDisk();
+
+private:
+    PageServer server_;
+    QTemporaryDir dir_;
+    QString localPage_;
+};
+
+void TestQtWebBrowser::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+         QStringLiteral("/webengine"))
+        .removeRecursively();
+    QVERIFY(server_.port() != 0);
+    localPage_ = dir_.filePath(QStringLiteral("help.html"));
+    QFile f(localPage_);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("<html><head><title>Local Page</title></head><body><h1>Help</h1></body></html>");
+}
+
+void TestQtWebBrowser::localFileRaisesPairedEvents()
+{
+    Page p;
+    p.browser.Navigate(localPage_);
+    QVERIFY(p.rec.waitForCompletes(1));
+    QTest::qWait(50);
+    const QStringList& log = p.rec.log;
+    QCOMPARE(log.first(), QStringLiteral("Begin"));
+    QCOMPARE(p.rec.count(QStringLiteral("Begin")), 1);
+    QCOMPARE(p.rec.count(QStringLiteral("Complete")), 1);
+    QVERIFY(log.indexOf(QStringLiteral("Progress -1/100")) <
+            log.indexOf(QStringLiteral("Complete")));
+    QVERIFY(log.indexOf(QStringLiteral("Progress -1/100")) >= 0);
+    QVERIFY(log.contains(QStringLiteral("Status Done")));
+    QVERIFY(log.filter(QStringLiteral("Status Opening page")).size() >= 1);
+    const QString url = QUrl::fromLocalFile(localPage_).toString();
+    QVERIFY2(p.rec.titles.contains(QStringLiteral("Local Page|") + url),
+             qPrintable(p.rec.titles.join(QLatin1Char(';'))));
+    // Whatever title events came, each saw the component's values for the page it named.
+    for (const QString& t : p.rec.titles)
+        QVERIFY2(t.endsWith(url), qPrintable(t));
+    QCOMPARE(p.browser.LocationName(), QStringLiteral("Local Page"));
+    QCOMPARE(p.browser.LocationURL(), url);
+}
+
+void TestQtWebBrowser::partialAddressReachesTheServer()
+{
+    Page p;
+    // As typed: no scheme.
+    p.browser.Navigate(QStringLiteral("127.0.0.1:%1/a.html").arg(server_.port()));
+    QVERIFY(p.rec.waitForCompletes(1));
+    QCOMPARE(p.browser.LocationURL(), server_.url("/a.html"));
+    QCOMPARE(p.browser.LocationName(), QStringLiteral("Page A"));
+    QVERIFY(p.rec.titles.contains(QStringLiteral("Page A|") + server_.url("/a.html")));
+    QVERIFY(p.rec.paired());
+}
+
+void TestQtWebBrowser::historyAndReload()
+{
+    Page p;
+    QVERIFY(!p.browser.GoBack());
+    QVERIFY(!p.browser.GoForward());
+    p.browser.Navigate(server_.url("/a.html"));
+    QVERIFY(p.rec.waitForCompletes(1));
+    p.browser.Navigate(server_.url("/b.html"));
+    QVERIFY(p.rec.waitForCompletes(2));
+    QCOMPARE(p.browser.LocationName(), QStringLiteral("Page B"));
+
+    QVERIFY(p.browser.GoBack());
+    QTRY_COMPARE(p.browser.LocationName(), QStringLiteral("Page A"));
+    QCOMPARE(p.browser.LocationURL(), server_.url("/a.html"));
+    QVERIFY(p.browser.GoForward());
+    QTRY_COMPARE(p.browser.LocationName(), QStringLiteral("Page B"));
+    QVERIFY(!p.browser.GoForward());
+
+    QVERIFY(p.rec.waitForCompletes(4));
+    QVERIFY(p.browser.Refresh());
+    QVERIFY(p.rec.waitForCompletes(5));
+    QCOMPARE(p.browser.LocationURL(), server_.url("/b.html"));
+    QVERIFY2(p.rec.paired(), qPrintable(p.rec.log.join(QLatin1Char(';'))));
+}
+
+void TestQtWebBrowser::stopEndsAPendingLoad()
+{
+    Page p;
+    p.browser.Navigate(server_.url("/slow"));
+    QTRY_COMPARE(p.rec.count(QStringLiteral("Begin")), 1);
+    QTest::qWait(100);
+    QCOMPARE(p.rec.count(QStringLiteral("Complete")), 0);
+    QVERIFY(p.browser.Stop());
+    QVERIFY(p.rec.waitForCompletes(1, 5000));
+    QVERIFY(p.rec.paired());
+}
+
+void TestQtWebBrowser::missingAndUnreachablePagesRaiseNothing_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("title"); // empty: any
+    QTest::newRow("404") << server_.url("/missing") << QStringLiteral("Not here");
+    QTcpServer closed;
+    QVERIFY(closed.listen(QHostAddress::LocalHost));
+    const quint16 freePort = closed.serverPort();
+    closed.close();
+    QTest::newRow("nothing listening")
+        << QStringLiteral("http://127.0.0.1:%1/").arg(freePort) << QString();
+}
+
+void TestQtWebBrowser::missingAndUnreachablePagesRaiseNothing()
+{
+    QFETCH(QString, address);
+    QFETCH(QString, title);
+    Page p;
+    p.browser.Navigate(address);
+    QVERIFY(p.rec.waitForCompletes(1));
+    QVERIFY(p.rec.paired());
+    QCOMPARE(p.browser.LocationURL(), address);
+    if (!title.isEmpty())
+        QTRY_COMPARE(p.browser.LocationName(), title);
+    // The component still works afterwards.
+    p.browser.Navigate(localPage_);
+    QVERIFY(p.rec.waitForCompletes(2));
+    QCOMPARE(p.browser.LocationName(), QStringLiteral("Local Page"));
+}
+
+void TestQtWebBrowser::otherSchemesLeaveThePage()
+{
+    Page p;
+    p.browser.Navigate(localPage_);
+    QVERIFY(p.rec.waitForCompletes(1));
+    p.rec.log.clear();
+    p.browser.Navigate(QStringLiteral("aim:goim?screenname=somebody"));
+    QTest::qWait(400);
+    QCOMPARE(p.rec.count(QStringLiteral("Begin")), 0);
+    QCOMPARE(p.browser.LocationURL(), QUrl::fromLocalFile(localPage_).toString());
+    // An empty address leaves the page as well.
+    p.browser.Navigate(QString());
+    QTest::qWait(100);
+    QCOMPARE(p.rec.count(QStringLiteral("Begin")), 0);
+}
+
+void TestQtWebBrowser::newWindowRequestOpensNothing()
+{
+    const int topLevels = static_cast<int>(QApplication::topLevelWidgets().size());
+    Page p;
+    p.browser.Navigate(server_.url("/popup.html"));
+    QVERIFY(p.rec.waitForCompletes(1));
+    QTRY_VERIFY_WITH_TIMEOUT(p.rec.newWindows >= 1, 3000);
+    QTest::qWait(300);
+    QCOMPARE(p.browser.LocationURL(), server_.url("/popup.html"));
+    QCOMPARE(static_cast<int>(QApplication::topLevelWidgets().size()), topLevels + 1);
+    QCOMPARE(p.rec.count(QStringLiteral("Begin")), 1);
+}
+
+void TestQtWebBrowser::printWithoutPrinterDoesNothing()
+{
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        QSKIP("this machine has a default printer");
+    Page p;
+    p.browser.Navigate(localPage_);
+    QVERIFY(p.rec.waitForCompletes(1));
+    QVERIFY(
+        !p.browser.ExecWB(WebBrowser::Command::Print, WebBrowser::CommandOption::DontPromptUser));
+}
+
+void TestQtWebBrowser::browserWindowDrivesTheMasterWindow()
+{
+    MemorySettingsStore settings;
+    ScriptedDialogs dialogs;
+    App app(settings, dialogs, ProgramFolder(dir_.path()));
+    QtWebBrowser* component = nullptr;
+    app.newWebBrowser = [&component](QWidget* parent) -> WebBrowser* {
+        component = new QtWebBrowser(parent);
+        return component;
+    };
+    app.browserKind = {[](App& a) -> QWidget* { return frmbrowser::create(a); }, true};
+    settings.write(QStringLiteral("vro"), QStringLiteral("startup"), QStringLiteral("startpage"),
+                   server_.url("/a.html"));
+    auto master = std::make_unique<formaster>(app);
+    app.setMaster(master.get());
+    master->show();
+    master->newme();
+    QVERIFY(component);
+    Recorder rec(*component);
+    QVERIFY(rec.waitForCompletes(1));
+    QTRY_COMPARE(master->Combo1->currentText(), server_.url("/a.html"));
+    QMdiSubWindow* sub = master->mdiArea->subWindowList().value(0);
+    QVERIFY(sub);
+    QTRY_COMPARE(sub->windowTitle(), QStringLiteral("Page A"));
+    QVERIFY(master->Combo9->findText(server_.url("/a.html")) >= 0);
+    QCOMPARE(master->Label22->text(), QStringLiteral("Done"));
+    QVERIFY(master->ProgressBar1->isHidden());
+    QVERIFY(!master->Timer10->isActive());
+
+    // Help from the window's menu: the same window shows the local guide.
+    auto* w = dynamic_cast<frmbrowser*>(sub->widget());
+    QFile::copy(localPage_, dir_.filePath(QStringLiteral("help.html")));
+    w->mnu_htmlhelp->trigger();
+    QVERIFY(rec.waitForCompletes(2));
+    QTRY_COMPARE(sub->windowTitle(), QStringLiteral("Local Page"));
+    QCOMPARE(master->Combo1->currentText(),
+             QUrl::fromLocalFile(dir_.filePath(QStringLiteral("help.html"))).toString());
+
+    // A page asking for new windows gets none of this program's.
+    component->Navigate(server_.url("/popup.html"));
+    QVERIFY(rec.waitForCompletes(3));
+    QTRY_VERIFY_WITH_TIMEOUT(rec.newWindows >= 1, 3000);
+    QTest::qWait(300);
+    QCOMPARE(master->mdiArea->subWindowList().size(), 1);
+    QVERIFY(rec.paired());
+}
+
+void TestQtWebBrowser::cookiesAreKeptOnDisk()
+{
+    {
+        Page p;
+        p.browser.Navigate(server_.url("/cookie"));
+        QVERIFY(p.rec.waitForCompletes(1));
+    }
+    // Releasing the profile writes its cookies out, as the end of the program does.
+    QtWebBrowser::releaseProfile();
+    const QString storage = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                            QStringLiteral("/webengine");
+    QFile cookies(storage + QStringLiteral("/Cookies"));
+    QTRY_VERIFY_WITH_TIMEOUT(cookies.exists() && cookies.size() > 0, 5000);
+    QVERIFY(cookies.open(QIODevice::ReadOnly));
+    QVERIFY(cookies.readAll().contains("vireo_login"));
+}
+
+QTEST_MAIN(TestQtWebBrowser)
+#include "test_QtWebBrowser.moc"
