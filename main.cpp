@@ -21,6 +21,8 @@ int main(int argc, char* argv[])
     // The page engine refuses to start as root with its sandbox on; ordinary users keep it.
     if (::geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    // The page engine shares its OpenGL contexts with the windows.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vireo"));

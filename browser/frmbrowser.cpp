@@ -277,6 +277,11 @@ QList<QMenu*> frmbrowser::childMenus() const
     return {mnu_start, mnu_entertainment, mnu_favorites, mnu_windows, mnu_helpmenu};
 }
 
+QSize frmbrowser::sizeHint() const
+{
+    return {twips::toPixels(7335), twips::toPixels(4050)};
+}
+
 formaster* frmbrowser::master() const
 {
     return app_.master();

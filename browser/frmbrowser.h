@@ -34,6 +34,8 @@ public:
     QWidget* widget() override { return this; }
     WebBrowser& WebBrowser1() override { return *WebBrowser1_; }
     QList<QMenu*> childMenus() const override;
+    // The design client area: a new window opens at this size.
+    QSize sizeHint() const override;
 
     // Controls. `page` holds the component's view and is what the layout moves.
     QWidget* page;

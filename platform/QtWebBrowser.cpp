@@ -12,6 +12,7 @@
 #include <QPrinterInfo>
 #include <QStandardPaths>
 #include <QWebEngineHistory>
+#include <QWebEngineLoadingInfo>
 #include <QWebEngineNewWindowRequest>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
@@ -78,6 +79,10 @@ QtWebBrowser::QtWebBrowser(QWidget* parent, Dialogs* dialogs)
     connect(view_, &QWebEngineView::loadProgress, this, &QtWebBrowser::onLoadProgress);
     connect(view_, &QWebEngineView::loadFinished, this, &QtWebBrowser::onLoadFinished);
     connect(view_, &QWebEngineView::titleChanged, this, &QtWebBrowser::onTitleChanged);
+    connect(page, &QWebEnginePage::loadingChanged, this, [this](const QWebEngineLoadingInfo& info) {
+        if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus)
+            setStatus(QStringLiteral("Opening page %1...").arg(info.url().toString()));
+    });
     connect(page, &QWebEnginePage::linkHovered, this, &QtWebBrowser::onLinkHovered);
     connect(page, &QWebEnginePage::newWindowRequested, this,
             [this](QWebEngineNewWindowRequest&) { Q_EMIT NewWindow2(); });
@@ -172,7 +177,6 @@ QString QtWebBrowser::LocationURL() const
 
 void QtWebBrowser::onLoadStarted()
 {
-    setStatus(QStringLiteral("Opening page %1...").arg(view_->url().toString()));
     // A load that replaces one still running does not open a second pair.
     if (loading_)
         return;

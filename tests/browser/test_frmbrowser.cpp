@@ -114,6 +114,7 @@ void TestFrmbrowser::loadOpensTheStartPage()
     Fixture f;
     f.settings.write(QStringLiteral("vro"), QStringLiteral("startup"), QStringLiteral("startpage"),
                      QStringLiteral("https://start.example/"));
+    f.show();
     frmbrowser* w = f.open();
     QVERIFY(w);
     QCOMPARE(f.windows().size(), 1);
