@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QTimer>
@@ -633,6 +634,14 @@ QMdiSubWindow* formaster::addChildWindow(QWidget* child)
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowTitle(child->windowTitle());
     connect(child, &QWidget::windowTitleChanged, sub, &QWidget::setWindowTitle);
+    // The frame's Close takes Ctrl+W on some desktops, which the children's "Web Browser"
+    // command needs: two owners of one key make it do nothing. Ctrl+F4 still closes.
+    if (QMenu* system = sub->systemMenu()) {
+        for (QAction* action : system->actions()) {
+            if (action->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_W)))
+                action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
+        }
+    }
     sub->show();
     child->show();
     return sub;
