@@ -11,8 +11,10 @@
 
 #include <QApplication>
 #include <QStringList>
+#include <cstdio>
 #include <memory>
 #include <unistd.h>
+#include <utility>
 
 using namespace vireo;
 
@@ -40,8 +42,19 @@ int main(int argc, char* argv[])
         &app, &App::ended, &qapp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
 
     app.aboutKind = {[](App&) { return static_cast<QWidget*>(new frmAbout); }, false};
+    // bench/first_page.sh asks for a line on stderr when the first page has loaded.
+    static bool firstPageToReport = qEnvironmentVariableIsSet("VIREO_REPORT_FIRST_PAGE");
     app.newWebBrowser = [&dialogs](QWidget* parent) -> WebBrowser* {
-        return new QtWebBrowser(parent, &dialogs);
+        auto* browser = new QtWebBrowser(parent, &dialogs);
+        if (firstPageToReport) {
+            QObject::connect(browser, &WebBrowser::DownloadComplete, [] {
+                if (!std::exchange(firstPageToReport, false))
+                    return;
+                std::fputs("vireo: first page complete\n", stderr);
+                std::fflush(stderr);
+            });
+        }
+        return browser;
     };
     app.browserKind = {[](App& a) -> QWidget* { return frmbrowser::create(a); }, true};
 
