@@ -4,7 +4,6 @@
 
 #include <QPointer>
 
-class QPageLayout;
 class QWebEngineProfile;
 class QWebEngineView;
 
