@@ -75,6 +75,11 @@ private:
                    "<a id='blank' href='/b.html' target='_blank'>new</a>"
                    "<script>document.getElementById('blank').click();"
                    "window.open('/b.html');</script></body></html>";
+        } else if (path == "/link.html") {
+            // One link over the whole page, so that any pointer position is on it.
+            body = "<html><head><title>Link</title></head><body style='margin:0'>"
+                   "<a href='/b.html' style='position:fixed;left:0;top:0;width:100%;"
+                   "height:100%;display:block'>B</a></body></html>";
         } else if (path == "/cookie") {
             headers = "Set-Cookie: vireo_login=yes; Max-Age=86400; Path=/\r\n";
             body = "<html><head><title>Logged in</title></head><body>hi</body></html>";
@@ -170,6 +175,7 @@ private Q_SLOTS:
     void stopEndsAPendingLoad();
     void missingAndUnreachablePagesRaiseNothing_data();
     void missingAndUnreachablePagesRaiseNothing();
+    void hoveredLinksReachTheStatusLine();
     void otherSchemesLeaveThePage();
     void newWindowRequestOpensNothing();
     void printWithoutPrinterDoesNothing();
@@ -297,6 +303,19 @@ void TestQtWebBrowser::missingAndUnreachablePagesRaiseNothing()
     p.browser.Navigate(localPage_);
     QVERIFY(p.rec.waitForCompletes(2));
     QCOMPARE(p.browser.LocationName(), QStringLiteral("Local Page"));
+}
+
+void TestQtWebBrowser::hoveredLinksReachTheStatusLine()
+{
+    Page p;
+    p.browser.Navigate(server_.url("/link.html"));
+    QVERIFY(p.rec.waitForCompletes(1));
+    QWidget* input = p.browser.view()->focusProxy();
+    QVERIFY(input);
+    QTest::mouseMove(input, QPoint(50, 50));
+    QTest::mouseMove(input, QPoint(60, 60));
+    QTRY_VERIFY_WITH_TIMEOUT(p.rec.log.contains(QStringLiteral("Status ") + server_.url("/b.html")),
+                             5000);
 }
 
 void TestQtWebBrowser::otherSchemesLeaveThePage()
