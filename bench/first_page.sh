@@ -57,7 +57,7 @@ for run in $(seq "$RUNS"); do
   mkdir -p "$home" "$settings" "$xdg"
   cp -r "$DATA"/*.bmp "$DATA"/*.html "$DATA"/vireo-data.txt "$home"/ 2>/dev/null || true
   printf '[settings]\n1=0\n2=0\n3=0\n4=0\n5=1\n6=240\n7=1\n8=0\n9=0\n[startup]\nversion=%s\nstartpage=%s\n' \
-    "$VERSION" "$home/help.html" >"$settings/vro.ini"
+    "$VERSION" "$home/start.html" >"$settings/vro.ini"
   log="$work/run$run/stderr"
   start=$(date +%s%N)
   VIREO_REPORT_FIRST_PAGE=1 VIREO_HOME="$home" VIREO_SETTINGS="$settings" \

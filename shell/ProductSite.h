@@ -4,12 +4,8 @@
 
 namespace vireo::site {
 
-// Addresses on the product's own web site. The site's host is reserved for documentation, so
-// a family can point the start page elsewhere from the options dialog.
-inline QString startPage()
-{
-    return QStringLiteral("https://www.vireo.example/start/");
-}
+// Addresses on the product's own web site. The start page a first run stores is the local
+// page "\start.html" of the program folder.
 inline QString updatePage()
 {
     return QStringLiteral("https://www.vireo.example/update/");

@@ -4,7 +4,6 @@
 #include "platform/SettingsStore.h"
 #include "shell/App.h"
 #include "shell/ConfigWindow.h"
-#include "shell/ProductSite.h"
 
 #include <QDate>
 
@@ -66,13 +65,13 @@ StartProcedure::RunKind StartProcedure::decide(const SettingsStore& settings,
     return hasEarlierSettings ? RunKind::AfterUpdate : RunKind::First;
 }
 
-void StartProcedure::writeFirstRunDefaults(SettingsStore& settings)
+void StartProcedure::writeFirstRunDefaults(SettingsStore& settings, const QString& startPage)
 {
     writeSetting(settings, "1", "0");
     writeSetting(settings, "2", "0");
     writeSetting(settings, "3", "0");
     writeLimitAndPrivacyDefaults(settings);
-    settings.write(vroApp, startupSection, QStringLiteral("startpage"), site::startPage());
+    settings.write(vroApp, startupSection, QStringLiteral("startpage"), startPage);
 }
 
 void StartProcedure::writeUpdateDefaults(SettingsStore& settings)
@@ -86,7 +85,7 @@ StartProcedure::RunKind StartProcedure::run(App& app, const std::function<void()
     const QString thisVersion = version();
     const RunKind kind = decide(app.settings(), thisVersion);
     if (kind == RunKind::First)
-        writeFirstRunDefaults(app.settings());
+        writeFirstRunDefaults(app.settings(), app.folder().path(QStringLiteral("\\start.html")));
     if (kind != RunKind::Ordinary)
         app.settings().write(vroApp, startupSection, markerKey, thisVersion);
 

@@ -21,7 +21,7 @@ public:
     // last ran (our marker) is not this one. The marker is "vro"/"startup"/"version".
     static RunKind decide(const SettingsStore& settings, const QString& version);
 
-    static void writeFirstRunDefaults(SettingsStore& settings);
+    static void writeFirstRunDefaults(SettingsStore& settings, const QString& startPage);
     static void writeUpdateDefaults(SettingsStore& settings);
 
     // Runs the whole procedure; `openMaster` creates the master window and shows it.

@@ -37,7 +37,7 @@ sleep 0.5
 import -window root "$artifacts/e2e-first-run-message.png"
 
 grep -q '^6=240$' "$settings/vro.ini" || fail "first-run defaults not written"
-grep -q '^startpage=' "$settings/vro.ini" || fail "start page not written"
+grep -qx "startpage=$home/start.html" "$settings/vro.ini" || fail "the local start page was not stored"
 
 # Dismiss the message: only the master window is left.
 xdotool key Return
