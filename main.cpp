@@ -3,6 +3,7 @@
 #include "platform/ProgramFolder.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtWebBrowser.h"
+#include "player/frmmp3.h"
 #include "shell/App.h"
 #include "shell/StartProcedure.h"
 #include "shell/TerminationWatcher.h"
@@ -38,6 +39,7 @@ int main(int argc, char* argv[])
     QtDialogs dialogs;
     App app(settings, dialogs, ProgramFolder::locate(QApplication::applicationDirPath()));
     app.commandLine = QApplication::arguments().mid(1).join(QLatin1Char(' '));
+    app.mp3Kind = {&frmmp3::create, false};
     QObject::connect(
         &app, &App::ended, &qapp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
 

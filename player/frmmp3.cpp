@@ -1,0 +1,659 @@
+#include "player/frmmp3.h"
+
+#include "platform/Dialogs.h"
+#include "platform/DragWindow.h"
+#include "platform/Twips.h"
+#include "platform/WebBrowser.h"
+#include "player/EventLabel.h"
+#include "player/PlayerArt.h"
+#include "player/PlaylistFile.h"
+#include "player/ShapeBox.h"
+#include "shell/App.h"
+#include "shell/BrowserWindow.h"
+#include "shell/ConfigWindow.h"
+#include "shell/ImageBox.h"
+
+#include <QCloseEvent>
+#include <QCursor>
+#include <QDir>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSlider>
+
+namespace vireo {
+
+namespace {
+
+const QString openTitle = QStringLiteral("Browse for you file.");
+const QString audioFilter = QStringLiteral("MP3 Files(*.mp3)|*.mp3|Wav Files(*.wav)|*.wav");
+// The open and save filters differ by the blank before the parenthesis; both are kept.
+const QString openListFilter = QStringLiteral("Vireo Playlists(*.vr3)|*.vr3");
+const QString saveListFilter = QStringLiteral("Vireo Playlists (*.vr3)|*.vr3");
+
+QString withoutTrailingSpaces(QString text)
+{
+    while (text.endsWith(QLatin1Char(' ')))
+        text.chop(1);
+    return text;
+}
+
+ImageBox* pictureButton(const char* name, const char* tip, PlayerArt::Glyph glyph, QSize size,
+                        QWidget* parent)
+{
+    auto* button = new ImageBox(QLatin1String(name), parent);
+    button->setPicture(PlayerArt::button(glyph, size));
+    button->setToolTip(QString::fromUtf8(tip));
+    button->setAccessibleName(QString::fromUtf8(tip));
+    button->setCursor(Qt::PointingHandCursor);
+    return button;
+}
+
+EventLabel* textLabel(const char* name, const char* text, QWidget* parent, const char* tip = "")
+{
+    auto* label = new EventLabel(QLatin1String(name), QString::fromUtf8(text), parent);
+    if (*tip)
+        label->setToolTip(QString::fromUtf8(tip));
+    return label;
+}
+
+void place(QWidget* widget, int x, int y, int w, int h)
+{
+    widget->setGeometry(x, y, w, h);
+}
+
+QFont smallFont(int pixelSize, bool bold = false)
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace
+
+frmmp3::frmmp3(App& app) : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), app_(app)
+{
+    setObjectName(QStringLiteral("frmmp3"));
+    setWindowTitle(QStringLiteral("MP3 Player"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, PlayerArt::background());
+    p.setColor(QPalette::WindowText, PlayerArt::cyan());
+    p.setColor(QPalette::Base, PlayerArt::panel());
+    p.setColor(QPalette::Text, PlayerArt::cyan());
+    p.setColor(QPalette::Highlight, QColor(0x1f, 0x6e, 0x80));
+    p.setColor(QPalette::HighlightedText, Qt::white);
+    p.setColor(QPalette::Button, QColor(0x22, 0x2c, 0x38));
+    p.setColor(QPalette::ToolTipBase, PlayerArt::panel());
+    p.setColor(QPalette::ToolTipText, PlayerArt::cyan());
+    setPalette(p);
+    setFont(smallFont(11));
+    buildControls();
+    buildEditor();
+    buildHelp();
+    // Style sheets only on the bars and the list: the labels keep their palette colours,
+    // which the player's commands change.
+    const QString bars = QStringLiteral(
+        "QScrollBar:horizontal { height: 10px; background: #0b2a33; border-radius: 5px; }"
+        "QScrollBar::handle:horizontal { min-width: 16px; background: #3fb6c8;"
+        " border-radius: 5px; }"
+        "QScrollBar::add-line:horizontal, QScrollBar::sub-line:horizontal { width: 0; }"
+        "QScrollBar:vertical { width: 10px; background: #0b2a33; border-radius: 5px; }"
+        "QScrollBar::handle:vertical { min-height: 16px; background: #3fb6c8;"
+        " border-radius: 5px; }"
+        "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
+        "QScrollBar::add-page, QScrollBar::sub-page { background: none; }");
+    HScroll1->setStyleSheet(bars);
+    HScroll2->setStyleSheet(bars);
+    Slider1->setStyleSheet(QStringLiteral(
+        "QSlider::groove:horizontal { height: 4px; background: #0b2a33; border-radius: 2px; }"
+        "QSlider::sub-page:horizontal { background: #3fb6c8; border-radius: 2px; }"
+        "QSlider::handle:horizontal { width: 10px; margin: -4px 0; border-radius: 5px;"
+        " background: #80ffff; }"));
+    const QString panels = QStringLiteral("QListWidget, QPlainTextEdit { background: #060b10;"
+                                          " color: #80ffff; border: 1px solid #2b5866; }"
+                                          "QListWidget::item:selected { background: #1f6e80;"
+                                          " color: white; }") +
+                           bars;
+    List2->setStyleSheet(panels);
+    Text600->setStyleSheet(panels);
+    wire();
+    setFixedSize(twips::toPixels(designWidth), twips::toPixels(fullHeight));
+}
+
+frmmp3::~frmmp3() = default;
+
+QWidget* frmmp3::create(App& app)
+{
+    auto* window = new frmmp3(app);
+    window->Form_Load();
+    return window;
+}
+
+void frmmp3::buildControls()
+{
+    using G = PlayerArt::Glyph;
+
+    Label24 = textLabel("Label24", "", this);
+    Label24->setAccessibleName(QStringLiteral("Move the player"));
+    Label24->setAutoFillBackground(true);
+    QPalette strip = Label24->palette();
+    strip.setColor(QPalette::Window, PlayerArt::strip());
+    Label24->setPalette(strip);
+    place(Label24, 0, 0, 300, 18);
+    Label24->installEventFilter(this);
+    Label16 = new QLabel(QStringLiteral("MP3 Player"), this);
+    Label16->setObjectName(QStringLiteral("Label16"));
+    Label16->setFont(smallFont(11, true));
+    Label16->setAttribute(Qt::WA_TransparentForMouseEvents);
+    place(Label16, 8, 1, 160, 16);
+    pctMin = pictureButton("pctMin", "Minimize", G::Minimise, {16, 16}, this);
+    pctMin->move(262, 1);
+    Image2 = pictureButton("Image2", "Close", G::Close, {16, 16}, this);
+    Image2->move(280, 1);
+
+    auto* display = new QFrame(this);
+    display->setObjectName(QStringLiteral("display"));
+    display->setFrameShape(QFrame::StyledPanel);
+    display->setAutoFillBackground(true);
+    display->setBackgroundRole(QPalette::Base);
+    place(display, 6, 21, 288, 44);
+    Label666 = new QLabel(display);
+    Label666->setObjectName(QStringLiteral("Label666"));
+    Label666->setAccessibleName(QStringLiteral("Title"));
+    QFont mono(QStringLiteral("DejaVu Sans Mono"));
+    mono.setPixelSize(13);
+    mono.setBold(true);
+    Label666->setFont(mono);
+    place(Label666, 4, 1, 280, 17);
+    Label69 = new QLabel(display);
+    Label69->setObjectName(QStringLiteral("Label69"));
+    Label69->setAccessibleName(QStringLiteral("Song"));
+    Label69->setFont(smallFont(9));
+    place(Label69, 4, 18, 200, 25);
+    Label25 = new QLabel(QStringLiteral("00:00:00"), display);
+    Label25->setObjectName(QStringLiteral("Label25"));
+    QFont clock = mono;
+    clock.setPixelSize(12);
+    Label25->setFont(clock);
+    Label25->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    place(Label25, 206, 24, 76, 16);
+
+    Slider1 = new QSlider(Qt::Horizontal, this);
+    Slider1->setObjectName(QStringLiteral("Slider1"));
+    Slider1->setAccessibleName(QStringLiteral("Song position"));
+    Slider1->setRange(0, 0);
+    place(Slider1, 6, 66, 288, 14);
+
+    pctRRD = pictureButton("pctRRD", "Back", G::Back, {30, 22}, this);
+    pctRRD->move(8, 81);
+    pctPlayD = pictureButton("pctPlayD", "Play", G::Play, {30, 22}, this);
+    pctPlayD->move(42, 81);
+    pctPauseD = pictureButton("pctPauseD", "Pause", G::Pause, {30, 22}, this);
+    pctPauseD->move(76, 81);
+    pctStopD = pictureButton("pctStopD", "Stop", G::Stop, {30, 22}, this);
+    pctStopD->move(110, 81);
+    pctFFD = pictureButton("pctFFD", "Next", G::Next, {30, 22}, this);
+    pctFFD->move(144, 81);
+    Picture3 = pictureButton("Picture3", "Next", G::RandomNext, {30, 22}, this);
+    Picture3->move(144, 81);
+    Picture3->hide();
+    pctLoad = pictureButton("pctLoad", "Load", G::Load, {30, 22}, this);
+    pctLoad->move(182, 81);
+    Label17 = textLabel("Label17", "Randomize", this);
+    place(Label17, 222, 80, 72, 12);
+    Label21 = textLabel("Label21", "Randomize", this);
+    place(Label21, 222, 80, 72, 12);
+    Label21->hide();
+    Label18 = textLabel("Label18", "Loop", this);
+    place(Label18, 222, 92, 72, 12);
+    for (EventLabel* l : {Label17, Label21, Label18})
+        l->setFont(smallFont(10, true));
+
+    Label1 = textLabel("Label1", "Volume:", this, "Double click me to set volume to 100%.");
+    place(Label1, 8, 106, 50, 14);
+    label2 = textLabel("label2", "100", this, "Double click me to set volume to 50%.");
+    place(label2, 58, 106, 40, 14);
+    HScroll1 = new QScrollBar(Qt::Horizontal, this);
+    HScroll1->setObjectName(QStringLiteral("HScroll1"));
+    HScroll1->setAccessibleName(QStringLiteral("Volume"));
+    HScroll1->setRange(0, 2500);
+    HScroll1->setSingleStep(10);
+    HScroll1->setPageStep(500);
+    place(HScroll1, 100, 108, 140, 11);
+    lblMute = textLabel("lblMute", "Mute", this, "Mute");
+    lblMute->setFont(smallFont(10, true));
+    place(lblMute, 250, 106, 44, 14);
+
+    Label3 = new QLabel(QStringLiteral("Balance:"), this);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    place(Label3, 8, 122, 50, 14);
+    Label4 = textLabel("Label4", "Center", this, "Double click me to return balance to center !");
+    place(Label4, 58, 122, 40, 14);
+    HScroll2 = new QScrollBar(Qt::Horizontal, this);
+    HScroll2->setObjectName(QStringLiteral("HScroll2"));
+    HScroll2->setAccessibleName(QStringLiteral("Balance"));
+    HScroll2->setRange(-5000, 5000);
+    HScroll2->setSingleStep(50);
+    HScroll2->setPageStep(1000);
+    place(HScroll2, 100, 124, 140, 11);
+    Picture5 = pictureButton("Picture5", "Playlist", G::Playlist, {20, 16}, this);
+    Picture5->move(272, 121);
+}
+
+void frmmp3::buildEditor()
+{
+    using G = PlayerArt::Glyph;
+
+    auto* rule = new QFrame(this);
+    rule->setFrameShape(QFrame::HLine);
+    rule->setStyleSheet(QStringLiteral("color: #2b5866;"));
+    place(rule, 6, 139, 288, 2);
+
+    Label22 = new QLabel(QStringLiteral("Playlist Editor"), this);
+    Label22->setObjectName(QStringLiteral("Label22"));
+    Label22->setFont(smallFont(12, true));
+    place(Label22, 8, 144, 200, 16);
+    Image5 = pictureButton("Image5", "Hide the playlist editor", G::Fold, {16, 16}, this);
+    Image5->move(278, 144);
+    Label20 = new QLabel(QStringLiteral("Playlist"), this);
+    Label20->setObjectName(QStringLiteral("Label20"));
+    place(Label20, 8, 162, 100, 14);
+
+    List2 = new QListWidget(this);
+    List2->setObjectName(QStringLiteral("List2"));
+    List2->setAccessibleName(QStringLiteral("Playlist"));
+    List2->setSelectionMode(QAbstractItemView::SingleSelection);
+    List2->setUniformItemSizes(true);
+    List2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    place(List2, 8, 177, 198, 134);
+    List3 = new QListWidget(this);
+    List3->setObjectName(QStringLiteral("List3"));
+    List3->setAccessibleName(QStringLiteral("Playlist files"));
+    List3->setUniformItemSizes(true);
+    List3->hide();
+    Text100 = new QLineEdit(this);
+    Text100->setObjectName(QStringLiteral("Text100"));
+    Text100->setAccessibleName(QStringLiteral("Playlist file"));
+    Text100->hide();
+
+    struct Button {
+        EventLabel* frmmp3::*label;
+        const char* name;
+        const char* text;
+        const char* tip;
+        int shape;
+        int y;
+    };
+    static const Button buttons[] = {
+        {&frmmp3::Label13, "Label13", "Add Song", "Add a Song", 3, 177},
+        {&frmmp3::Label14, "Label14", "Delete Song", "Delete a Song", 4, 201},
+        {&frmmp3::Label15, "Label15", "Clear All", "Clear All", 5, 225},
+        {&frmmp3::Label11, "Label11", "Load List", "Load a Playlist", 0, 265},
+        {&frmmp3::Label12, "Label12", "Save List", "Save a Playlist", 1, 289},
+    };
+    for (const Button& b : buttons) {
+        ShapeBox* shape = new ShapeBox(QStringLiteral("Shape%1").arg(b.shape), this);
+        place(shape, 214, b.y, 80, 21);
+        Shape[b.shape] = shape;
+        EventLabel* label = textLabel(b.name, b.text, this, b.tip);
+        label->setAlignment(Qt::AlignCenter);
+        label->setCursor(Qt::PointingHandCursor);
+        place(label, 214, b.y, 80, 21);
+        this->*b.label = label;
+    }
+
+    struct Link {
+        EventLabel* frmmp3::*label;
+        ShapeBox* frmmp3::*shape;
+        const char* name;
+        const char* shapeName;
+        const char* text;
+        const char* tip;
+        int x;
+    };
+    static const Link links[] = {
+        {&frmmp3::Label6, &frmmp3::getmp3, "Label6", "getmp3", "Find MP3's", "Serch for MP3 files",
+         8},
+        {&frmmp3::Label9, &frmmp3::getcd, "Label9", "getcd", "Buy CD's", "Buy CD's", 104},
+        {&frmmp3::Label10, &frmmp3::gethelpe, "Label10", "gethelpe", "Get Help", "Help", 200},
+    };
+    for (const Link& l : links) {
+        auto* shape = new ShapeBox(QLatin1String(l.shapeName), this);
+        place(shape, l.x, 321, 94, 21);
+        this->*l.shape = shape;
+        EventLabel* label = textLabel(l.name, l.text, this, l.tip);
+        label->setAlignment(Qt::AlignCenter);
+        label->setCursor(Qt::PointingHandCursor);
+        place(label, l.x, 321, 94, 21);
+        this->*l.label = label;
+    }
+}
+
+void frmmp3::buildHelp()
+{
+    Picture100 = new QFrame(this);
+    Picture100->setObjectName(QStringLiteral("Picture100"));
+    Picture100->setAccessibleName(QStringLiteral("Help"));
+    Picture100->setAutoFillBackground(true);
+    Picture100->setFrameShape(QFrame::Box);
+    place(Picture100, 0, 139, 300, 212);
+    Text600 = new QPlainTextEdit(Picture100);
+    Text600->setObjectName(QStringLiteral("Text600"));
+    Text600->setAccessibleName(QStringLiteral("Help text"));
+    Text600->setReadOnly(true);
+    Text600->setToolTip(QStringLiteral("Double click to close"));
+    Text600->setPlainText(helpText().remove(QLatin1Char('\r')));
+    place(Text600, 6, 6, 288, 178);
+    Label23 = textLabel("Label23", "(Double Click to Close)", Picture100);
+    Label23->setAlignment(Qt::AlignCenter);
+    place(Label23, 6, 188, 288, 16);
+    Picture100->hide();
+    Picture100->installEventFilter(this);
+    Text600->viewport()->installEventFilter(this);
+}
+
+void frmmp3::wire()
+{
+    connect(Label13, &EventLabel::Click, this, &frmmp3::Label13_Click);
+    connect(pctLoad, &ImageBox::MouseUp, this, &frmmp3::pctLoad_MouseUp);
+    connect(Label14, &EventLabel::MouseUp, this, &frmmp3::Label14_MouseUp);
+    connect(Label15, &EventLabel::Click, this, &frmmp3::Label15_Click);
+    connect(Label11, &EventLabel::Click, this, &frmmp3::Label11_Click);
+    connect(Label12, &EventLabel::Click, this, &frmmp3::Label12_Click);
+    connect(Label24, &EventLabel::MouseDown, this, &frmmp3::Label24_MouseDown);
+    connect(pctMin, &ImageBox::MouseUp, this, &frmmp3::pctMin_MouseUp);
+    connect(Image2, &ImageBox::Click, this, &frmmp3::Image2_Click);
+    connect(Picture5, &ImageBox::Click, this, &frmmp3::Picture5_Click);
+    connect(Image5, &ImageBox::Click, this, &frmmp3::Image5_Click);
+    connect(Label10, &EventLabel::Click, this, &frmmp3::Label10_Click);
+    connect(Label23, &EventLabel::DblClick, this, &frmmp3::Picture100_DblClick);
+    connect(Label6, &EventLabel::Click, this, &frmmp3::Label6_Click);
+    connect(Label9, &EventLabel::Click, this, &frmmp3::Label9_Click);
+    // Selecting a name selects its file.
+    connect(List2, &QListWidget::currentRowChanged, List3,
+            [this](int row) { List3->setCurrentRow(row); });
+
+    // The pressed look: the shape behind a label button turns red while the button is held.
+    const std::pair<EventLabel*, ShapeBox*> pressable[] = {
+        {Label11, Shape[0]}, {Label12, Shape[1]}, {Label13, Shape[3]}, {Label14, Shape[4]},
+        {Label15, Shape[5]}, {Label6, getmp3},    {Label9, getcd},     {Label10, gethelpe},
+    };
+    for (const auto& [label, shape] : pressable) {
+        ShapeBox* s = shape;
+        connect(label, &EventLabel::MouseDown, s, [s] { s->setColor(PlayerArt::red()); });
+        connect(label, &EventLabel::MouseUp, s, [s] { s->setColor(PlayerArt::cyan()); });
+    }
+}
+
+// ---- Load and unload ---------------------------------------------------------------------
+
+void frmmp3::Form_Load()
+{
+    loadplaylist(app_.folder().path(PlaylistFile::carryOverName()));
+    Text100->clear();
+    if (app_.setting(QStringLiteral("3")) == QLatin1String("1"))
+        Label9->hide();
+    Picture100->hide();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = rect();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+void frmmp3::Form_Unload()
+{
+    if (unloaded_)
+        return;
+    unloaded_ = true;
+    endlist();
+}
+
+void frmmp3::closeEvent(QCloseEvent* event)
+{
+    Form_Unload();
+    event->accept();
+}
+
+// ---- Playlist ----------------------------------------------------------------------------
+
+Playlist frmmp3::playlist() const
+{
+    Playlist list;
+    const int n = List2->count();
+    list.reserve(n);
+    for (int i = 0; i < n; ++i)
+        list.append(List2->item(i)->text(), List3->item(i)->text());
+    return list;
+}
+
+void frmmp3::showPlaylist(const Playlist& list)
+{
+    List2->clear();
+    List3->clear();
+    List2->addItems(list.names());
+    List3->addItems(list.paths());
+    selectInBoth(-1);
+}
+
+void frmmp3::selectInBoth(int row)
+{
+    List2->setCurrentRow(row);
+    List3->setCurrentRow(row);
+    if (row < 0) {
+        List2->clearSelection();
+        List3->clearSelection();
+    }
+}
+
+void frmmp3::loadplaylist(const QString& path)
+{
+    showPlaylist(PlaylistFile::load(path));
+}
+
+void frmmp3::setPlaylistPath(const QString& path)
+{
+    Text100->setText(path);
+}
+
+void frmmp3::saveplaylist()
+{
+    if (Text100->text().isEmpty()) {
+        const QString chosen =
+            app_.dialogs().saveFile({QStringLiteral("Save as"), saveListFilter, QDir::currentPath(),
+                                     QStringLiteral("untitled.vr3")});
+        if (chosen.isEmpty())
+            return;
+        Text100->setText(chosen);
+    }
+    // A file that cannot be written keeps its old content; nothing is shown.
+    PlaylistFile::save(Text100->text(), playlist());
+    selectInBoth(List2->count() - 1);
+}
+
+void frmmp3::endlist()
+{
+    PlaylistFile::save(app_.folder().path(PlaylistFile::carryOverName()), playlist());
+}
+
+void frmmp3::addSong()
+{
+    const QString file =
+        app_.dialogs().openFile({openTitle, audioFilter, QDir::currentPath(), QString()});
+    if (file.isEmpty())
+        return;
+    mp3.setFilename(withoutTrailingSpaces(file));
+    List3->addItem(file);
+    List2->addItem(Playlist::displayName(mp3.Artist(), mp3.Title(), file));
+}
+
+void frmmp3::Label13_Click()
+{
+    addSong();
+}
+
+void frmmp3::pctLoad_MouseUp()
+{
+    addSong();
+}
+
+void frmmp3::Label14_MouseUp()
+{
+    const QListWidgetItem* current = List2->currentItem();
+    if (!current || !current->isSelected())
+        return;
+    const int i = List2->currentRow();
+    delete List3->takeItem(i);
+    delete List2->takeItem(i);
+    selectInBoth(-1);
+}
+
+void frmmp3::Label15_Click()
+{
+    List2->clear();
+    List3->clear();
+    Text100->clear();
+}
+
+void frmmp3::Label11_Click()
+{
+    const QString chosen =
+        app_.dialogs().openFile({openTitle, openListFilter, QDir::currentPath(), QString()});
+    if (chosen.isEmpty())
+        return;
+    Text100->setText(chosen);
+    loadplaylist(chosen);
+}
+
+void frmmp3::Label12_Click()
+{
+    saveplaylist();
+}
+
+// ---- Window ------------------------------------------------------------------------------
+
+void frmmp3::Label24_MouseDown()
+{
+    if (!dragwindow(this))
+        grab_ = QCursor::pos() - frameGeometry().topLeft();
+}
+
+void frmmp3::pctMin_MouseUp()
+{
+    showMinimized();
+}
+
+void frmmp3::Image2_Click()
+{
+    close();
+}
+
+int frmmp3::heightTwips() const
+{
+    return static_cast<int>(twips::fromPixels(height()));
+}
+
+void frmmp3::setHeightTwips(int heightTwips)
+{
+    setFixedHeight(twips::toPixels(heightTwips));
+}
+
+void frmmp3::Picture5_Click()
+{
+    setHeightTwips(heightTwips() == fullHeight ? foldedHeight : fullHeight);
+}
+
+void frmmp3::Image5_Click()
+{
+    setHeightTwips(foldedHeight);
+}
+
+void frmmp3::Label10_Click()
+{
+    Picture100->show();
+    Picture100->raise();
+}
+
+void frmmp3::Picture100_DblClick()
+{
+    Picture100->hide();
+}
+
+bool frmmp3::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Label24 && grab_) {
+        if (event->type() == QEvent::MouseMove)
+            move(QCursor::pos() - *grab_);
+        else if (event->type() == QEvent::MouseButtonRelease)
+            grab_.reset();
+    }
+    if (event->type() == QEvent::MouseButtonDblClick &&
+        (watched == Picture100 || watched == Text600->viewport())) {
+        Picture100_DblClick();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmmp3::Label6_Click()
+{
+    if (ConfigWindow* config = app_.config())
+        config->showPanel(ConfigWindow::Panel::Mp3Search, QStringLiteral("MP3 Search"));
+}
+
+void frmmp3::Label9_Click()
+{
+    if (BrowserWindow* browser = app_.newBrowser())
+        browser->WebBrowser1().Navigate(app_.folder().path(QStringLiteral("\\buycd.html")));
+}
+
+QString frmmp3::helpText()
+{
+    return QStringLiteral("What are MP3\u2019s?\r\n"
+                          "How do I open a MP3?\r\n"
+                          "How do I create a Playlist?\r\n"
+                          "How do I open a Playlist?\r\n"
+                          "How do I delete a song from the Playlist?\r\n"
+                          "\r\n"
+                          "What are MP3\u2019s?\r\n"
+                          "\r\n"
+                          "An MP3 is a type of file that allows a user to \r\n"
+                          "download CD quality sound from the internet.\r\n"
+                          "\r\n"
+                          "\r\n"
+                          "How do I open an MP3?\r\n"
+                          "\r\n"
+                          "1) Select the open icon (an underlined up arrow)\r\n"
+                          "2) Select an MP3 file\r\n"
+                          "3) Click open, the file should start to play \r\n"
+                          "automatically\r\n"
+                          "\r\n"
+                          "\r\n"
+                          "How do I create a Playlist?\r\n"
+                          "\r\n"
+                          "1) Click on the \"Clear All\" button to create a new list\r\n"
+                          "2) To add songs, click the \"Add Songs\" button\r\n"
+                          "3)  Once you have added songs to the Playlist, \r\n"
+                          "click the \"Save Playlist\" button\r\n"
+                          "\r\n"
+                          "\r\n"
+                          "How do I open a Playlist?\r\n"
+                          "\r\n"
+                          "Select the \"Load List\" button\r\n"
+                          "\r\n"
+                          "\r\n"
+                          "How do I delete a song from the Playlist?\r\n"
+                          "\r\n"
+                          "1) Select the song you want to delete\r\n"
+                          "2) Click the \"Delete Song\" button\r\n");
+}
+
+} // namespace vireo

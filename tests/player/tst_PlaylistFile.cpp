@@ -1,0 +1,123 @@
+#include "player/PlaylistFile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace vireo;
+
+class tst_PlaylistFile : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void save_two_entries();
+    void round_trip();
+    void parse_data();
+    void parse();
+    void missing_file();
+    void failed_save();
+};
+
+namespace {
+
+// Lists of plain ASCII texts for the tables.
+inline QStringList sl(std::initializer_list<const char*> texts)
+{
+    QStringList out;
+    for (const char* t : texts)
+        out.append(QString::fromUtf8(t));
+    return out;
+}
+
+Playlist twoSongs()
+{
+    Playlist list;
+    list.append(QStringLiteral("Band - Song"), QStringLiteral("/music/song.mp3"));
+    list.append(QStringLiteral("/music/other, with comma.wav"),
+                QStringLiteral("/music/other, with comma.wav"));
+    return list;
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+} // namespace
+
+void tst_PlaylistFile::save_two_entries()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("list.vr3"));
+    QVERIFY(PlaylistFile::save(path, twoSongs()));
+    QCOMPARE(readAll(path), QByteArray("\"Band - Song\"\r\n"
+                                       "\"/music/song.mp3\"\r\n"
+                                       "\"/music/other, with comma.wav\"\r\n"
+                                       "\"/music/other, with comma.wav\"\r\n"));
+
+    QVERIFY(PlaylistFile::save(path, Playlist()));
+    QCOMPARE(readAll(path), QByteArray());
+}
+
+void tst_PlaylistFile::round_trip()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("list.vr3"));
+    Playlist list = twoSongs();
+    list.append(QStringLiteral("Say \"hi\" - Caf\u00e9"), QStringLiteral("/m/a.mp3"));
+    list.append(QStringLiteral("Band - Song"), QStringLiteral("/music/song.mp3"));
+    QVERIFY(PlaylistFile::save(path, list));
+    QCOMPARE(PlaylistFile::load(path), list);
+}
+
+void tst_PlaylistFile::parse_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QStringList>("paths");
+    QTest::newRow("empty file") << QByteArray() << QStringList() << QStringList();
+    QTest::newRow("quoted pair on one line") << QByteArray("\"Band - Song\",\"/m/s.mp3\"\r\n")
+                                             << sl({"Band - Song"}) << sl({"/m/s.mp3"});
+    QTest::newRow("empty name skipped, later pairs load")
+        << QByteArray("\"\"\r\n\"/m/a.mp3\"\r\n\"B\"\r\n\"/m/b.mp3\"\r\n") << sl({"B"})
+        << sl({"/m/b.mp3"});
+    QTest::newRow("odd last field dropped")
+        << QByteArray("\"A\"\r\n\"/m/a.mp3\"\r\n\"B\"\r\n") << sl({"A"}) << sl({"/m/a.mp3"});
+    QTest::newRow("no line end after the last field")
+        << QByteArray("\"A\"\r\n\"/m/a.mp3\"") << sl({"A"}) << sl({"/m/a.mp3"});
+    QTest::newRow("unquoted fields and LF line ends")
+        << QByteArray("A - B\n/m/a b.mp3\n") << sl({"A - B"}) << sl({"/m/a b.mp3"});
+    QTest::newRow("trailing blank line")
+        << QByteArray("\"A\"\r\n\"/m/a.mp3\"\r\n\r\n") << sl({"A"}) << sl({"/m/a.mp3"});
+    QTest::newRow("Windows paths and 1252 bytes")
+        << QByteArray("\"Bj\xF6rk - J\xF3ga\"\r\n\"C:\\Music\\j.mp3\"\r\n")
+        << QStringList{QStringLiteral("Björk - Jóga")} << sl({"C:\\Music\\j.mp3"});
+}
+
+void tst_PlaylistFile::parse()
+{
+    QFETCH(QByteArray, bytes);
+    const Playlist list = PlaylistFile::parse(bytes);
+    QTEST(list.names(), "names");
+    QTEST(list.paths(), "paths");
+}
+
+void tst_PlaylistFile::missing_file()
+{
+    QTemporaryDir dir;
+    QVERIFY(PlaylistFile::load(dir.filePath(QStringLiteral("none.vr3"))).isEmpty());
+    QVERIFY(PlaylistFile::load(dir.path()).isEmpty());
+}
+
+void tst_PlaylistFile::failed_save()
+{
+    QTemporaryDir dir;
+    const QString blocker = dir.filePath(QStringLiteral("file"));
+    QVERIFY(PlaylistFile::save(blocker, twoSongs()));
+    // A path under a plain file cannot be created.
+    QVERIFY(!PlaylistFile::save(blocker + QStringLiteral("/list.vr3"), twoSongs()));
+    QCOMPARE(PlaylistFile::load(blocker), twoSongs());
+}
+
+QTEST_GUILESS_MAIN(tst_PlaylistFile)
+#include "tst_PlaylistFile.moc"

@@ -1,0 +1,40 @@
+// Runs the fuzz entry on buffers that have broken parsers before, with the normal compiler.
+#include "AudioFiles.h"
+
+#include <QTest>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
+
+class tst_TagReaderFuzz : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void buffers_data();
+    void buffers();
+};
+
+void tst_TagReaderFuzz::buffers_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("marker only") << QByteArray("TAG");
+    QTest::newRow("127 bytes with marker") << vireo::test::id3v1("x").left(127);
+    QTest::newRow("all 0xFF") << QByteArray(128, '\xFF');
+    QTest::newRow("marker, then all NUL") << QByteArray("TAG") + QByteArray(125, '\0');
+    QTest::newRow("marker, high bytes, genre 255") << QByteArray("TAG") + QByteArray(125, '\x9F');
+    QTest::newRow("long file, tag at end")
+        << QByteArray(5000, 'a') + vireo::test::id3v1("t", "a", "b", "2000", "c", 147);
+    QTest::newRow("tag twice") << vireo::test::id3v1("one") + vireo::test::id3v1("two");
+}
+
+void tst_TagReaderFuzz::buffers()
+{
+    QFETCH(QByteArray, bytes);
+    // The entry aborts on a broken promise; returning 0 is the pass.
+    QCOMPARE(LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(bytes.constData()),
+                                    static_cast<size_t>(bytes.size())),
+             0);
+}
+
+QTEST_GUILESS_MAIN(tst_TagReaderFuzz)
+#include "tst_TagReaderFuzz.moc"

@@ -1,0 +1,431 @@
+#include "AudioFiles.h"
+#include "platform/fakes/MemorySettingsStore.h"
+#include "platform/fakes/ScriptedDialogs.h"
+#include "player/EventLabel.h"
+#include "player/PlaylistFile.h"
+#include "player/frmmp3.h"
+#include "shell/App.h"
+#include "shell/ImageBox.h"
+#include "shell/formaster.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+using namespace vireo;
+using vireo::test::id3v1;
+
+namespace {
+
+// Lists of plain ASCII texts for the tables.
+inline QStringList sl(std::initializer_list<const char*> texts)
+{
+    QStringList out;
+    for (const char* t : texts)
+        out.append(QString::fromUtf8(t));
+    return out;
+}
+
+QStringList texts(const QListWidget* list)
+{
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i)
+        out.append(list->item(i)->text());
+    return out;
+}
+
+int selectedRow(const QListWidget* list)
+{
+    const QListWidgetItem* item = list->currentItem();
+    return item && item->isSelected() ? list->currentRow() : -1;
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A player over a temporary program folder, fake dialogs and settings.
+struct Rig {
+    QTemporaryDir dir;
+    MemorySettingsStore settings;
+    ScriptedDialogs dialogs;
+    App app{settings, dialogs, ProgramFolder(dir.path())};
+
+    QString path(const QString& name) const { return dir.filePath(name); }
+    QString carryOver() const { return dir.filePath(QStringLiteral("blank.vr3")); }
+
+    QString song(const QString& name, const QByteArray& tag)
+    {
+        const QString p = path(name);
+        vireo::test::writeSong(p, tag);
+        return p;
+    }
+
+    std::unique_ptr<frmmp3> open()
+    {
+        auto w = std::make_unique<frmmp3>(app);
+        w->setAttribute(Qt::WA_DeleteOnClose, false);
+        w->Form_Load();
+        return w;
+    }
+};
+
+Playlist threeSongs()
+{
+    Playlist list;
+    list.append(QStringLiteral("A - One"), QStringLiteral("/m/1.mp3"));
+    list.append(QStringLiteral("B - Two"), QStringLiteral("/m/2.mp3"));
+    list.append(QStringLiteral("C - Three"), QStringLiteral("/m/3.mp3"));
+    return list;
+}
+
+} // namespace
+
+class tst_frmmp3 : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void window_frame();
+    void add_song_data();
+    void add_song();
+    void delete_song_data();
+    void delete_song();
+    void load_list();
+    void load_list_cancelled();
+    void save_list_writes_without_dialog();
+    void clear_all_then_save_asks_for_a_name();
+    void save_dialog_cancelled_writes_nothing();
+    void failed_save_reports_nothing();
+    void carry_over_round_trip();
+    void fold_and_help();
+    void master_opens_command_line_playlist_data();
+    void master_opens_command_line_playlist();
+};
+
+void tst_frmmp3::window_frame()
+{
+    Rig rig;
+    auto w = rig.open();
+    QCOMPARE(w->windowTitle(), QStringLiteral("MP3 Player"));
+    QVERIFY(w->windowFlags().testFlag(Qt::FramelessWindowHint));
+    QVERIFY(w->isWindow());
+    QCOMPARE(w->Label16->text(), QStringLiteral("MP3 Player"));
+    QVERIFY(w->findChild<QListWidget*>(QStringLiteral("List2")) == w->List2);
+    QVERIFY(w->List3->isHidden());
+    QVERIFY(w->Text100->isHidden());
+    QVERIFY(w->Text100->text().isEmpty());
+    QCOMPARE(w->height(), 351);
+    const std::pair<EventLabel*, const char*> editor[] = {
+        {w->Label13, "Add a Song"},      {w->Label14, "Delete a Song"},   {w->Label15, "Clear All"},
+        {w->Label11, "Load a Playlist"}, {w->Label12, "Save a Playlist"},
+    };
+    for (const auto& [label, tip] : editor)
+        QCOMPARE(label->toolTip(), QString::fromUtf8(tip));
+    QCOMPARE(w->pctLoad->toolTip(), QStringLiteral("Load"));
+    QVERIFY(w->Label9->isVisibleTo(w.get()));
+}
+
+void tst_frmmp3::add_song_data()
+{
+    QTest::addColumn<bool>("byButton");
+    QTest::addColumn<QByteArray>("tag");
+    QTest::addColumn<QString>("shown"); // "<path>" stands for the file's full path
+    QTest::newRow("Add Song, tagged")
+        << false << id3v1("Song", "Band", "", "", "", 17) << "Band - Song";
+    QTest::newRow("Load button, tagged") << true << id3v1("  Song  ", "Band  ") << "Band -   Song";
+    QTest::newRow("no artist shows the path") << false << id3v1("Song") << "<path>";
+    QTest::newRow("no tag shows the path") << true << QByteArray() << "<path>";
+}
+
+void tst_frmmp3::add_song()
+{
+    QFETCH(bool, byButton);
+    QFETCH(QByteArray, tag);
+    QFETCH(QString, shown);
+    Rig rig;
+    auto w = rig.open();
+    const QString file = rig.song(QStringLiteral("my song.mp3"), tag);
+    rig.dialogs.fileAnswers << file;
+    if (byButton)
+        QTest::mouseClick(w->pctLoad, Qt::LeftButton);
+    else
+        QTest::mouseClick(w->Label13, Qt::LeftButton);
+
+    QCOMPARE(rig.dialogs.shown.size(), 1);
+    const auto& shownDialog = rig.dialogs.shown.first();
+    QCOMPARE(shownDialog.kind, ScriptedDialogs::Shown::Open);
+    QCOMPARE(shownDialog.request.title, QStringLiteral("Browse for you file."));
+    QCOMPARE(shownDialog.request.filter,
+             QStringLiteral("MP3 Files(*.mp3)|*.mp3|Wav Files(*.wav)|*.wav"));
+    QCOMPARE(shownDialog.request.initialName, QString());
+    QCOMPARE(shownDialog.request.initialFolder, QDir::currentPath());
+
+    QCOMPARE(texts(w->List2), QStringList{shown == QLatin1String("<path>") ? file : shown});
+    QCOMPARE(texts(w->List3), QStringList{file});
+    QCOMPARE(selectedRow(w->List2), -1);
+
+    // A cancelled dialog adds nothing.
+    QTest::mouseClick(w->Label13, Qt::LeftButton);
+    QCOMPARE(w->List2->count(), 1);
+    QCOMPARE(w->List3->count(), 1);
+}
+
+void tst_frmmp3::delete_song_data()
+{
+    QTest::addColumn<int>("selected");
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QStringList>("paths");
+    QTest::newRow("no selection") << -1 << threeSongs().names() << threeSongs().paths();
+    QTest::newRow("second of three")
+        << 1 << sl({"A - One", "C - Three"}) << sl({"/m/1.mp3", "/m/3.mp3"});
+    QTest::newRow("last") << 2 << sl({"A - One", "B - Two"}) << sl({"/m/1.mp3", "/m/2.mp3"});
+}
+
+void tst_frmmp3::delete_song()
+{
+    QFETCH(int, selected);
+    Rig rig;
+    QVERIFY(PlaylistFile::save(rig.path(QStringLiteral("three.vr3")), threeSongs()));
+    auto w = rig.open();
+    w->loadplaylist(rig.path(QStringLiteral("three.vr3")));
+    if (selected >= 0) {
+        const QRect row = w->List2->visualItemRect(w->List2->item(selected));
+        QTest::mouseClick(w->List2->viewport(), Qt::LeftButton, {}, row.center());
+        QCOMPARE(selectedRow(w->List3), selected);
+    }
+    QTest::mouseClick(w->Label14, Qt::LeftButton);
+    QTEST(texts(w->List2), "names");
+    QTEST(texts(w->List3), "paths");
+    QCOMPARE(selectedRow(w->List2), -1);
+    // Nothing selected now: a second press deletes nothing.
+    QTest::mouseClick(w->Label14, Qt::LeftButton);
+    QTEST(texts(w->List2), "names");
+}
+
+void tst_frmmp3::load_list()
+{
+    Rig rig;
+    const QString list = rig.path(QStringLiteral("three.vr3"));
+    QVERIFY(PlaylistFile::save(list, threeSongs()));
+    auto w = rig.open();
+    rig.dialogs.fileAnswers << list;
+    QTest::mouseClick(w->Label11, Qt::LeftButton);
+    QCOMPARE(rig.dialogs.shown.size(), 1);
+    QCOMPARE(rig.dialogs.shown[0].kind, ScriptedDialogs::Shown::Open);
+    QCOMPARE(rig.dialogs.shown[0].request.title, QStringLiteral("Browse for you file."));
+    QCOMPARE(rig.dialogs.shown[0].request.filter, QStringLiteral("Vireo Playlists(*.vr3)|*.vr3"));
+    QCOMPARE(rig.dialogs.shown[0].request.initialName, QString());
+    QCOMPARE(w->Text100->text(), list);
+    QCOMPARE(w->playlist(), threeSongs());
+    QCOMPARE(selectedRow(w->List2), -1);
+    QCOMPARE(selectedRow(w->List3), -1);
+}
+
+void tst_frmmp3::load_list_cancelled()
+{
+    Rig rig;
+    const QString list = rig.path(QStringLiteral("three.vr3"));
+    QVERIFY(PlaylistFile::save(list, threeSongs()));
+    auto w = rig.open();
+    w->loadplaylist(list);
+    w->setPlaylistPath(list);
+    QTest::mouseClick(w->Label11, Qt::LeftButton);
+    QCOMPARE(rig.dialogs.shown.size(), 1);
+    QCOMPARE(w->playlist(), threeSongs());
+    QCOMPARE(w->Text100->text(), list);
+}
+
+void tst_frmmp3::save_list_writes_without_dialog()
+{
+    Rig rig;
+    const QString from = rig.path(QStringLiteral("three.vr3"));
+    const QString to = rig.path(QStringLiteral("copy.vr3"));
+    QVERIFY(PlaylistFile::save(from, threeSongs()));
+    auto w = rig.open();
+    w->loadplaylist(from);
+    w->setPlaylistPath(to);
+    QTest::mouseClick(w->Label12, Qt::LeftButton);
+    QVERIFY(rig.dialogs.shown.isEmpty());
+    QCOMPARE(readAll(to), readAll(from));
+    // Saving walks the entries; the last one stays selected in both lists.
+    QCOMPARE(selectedRow(w->List2), 2);
+    QCOMPARE(selectedRow(w->List3), 2);
+}
+
+void tst_frmmp3::clear_all_then_save_asks_for_a_name()
+{
+    Rig rig;
+    const QString list = rig.path(QStringLiteral("three.vr3"));
+    QVERIFY(PlaylistFile::save(list, threeSongs()));
+    auto w = rig.open();
+    rig.dialogs.fileAnswers << list;
+    QTest::mouseClick(w->Label11, Qt::LeftButton);
+    QTest::mouseClick(w->Label15, Qt::LeftButton);
+    QCOMPARE(w->List2->count(), 0);
+    QCOMPARE(w->List3->count(), 0);
+    QVERIFY(w->Text100->text().isEmpty());
+
+    const QString fresh = rig.path(QStringLiteral("fresh.vr3"));
+    rig.dialogs.fileAnswers << fresh;
+    QTest::mouseClick(w->Label12, Qt::LeftButton);
+    QCOMPARE(rig.dialogs.shown.size(), 2);
+    const auto& save = rig.dialogs.shown[1];
+    QCOMPARE(save.kind, ScriptedDialogs::Shown::Save);
+    QCOMPARE(save.request.title, QStringLiteral("Save as"));
+    QCOMPARE(save.request.filter, QStringLiteral("Vireo Playlists (*.vr3)|*.vr3"));
+    QCOMPARE(save.request.initialName, QStringLiteral("untitled.vr3"));
+    QCOMPARE(save.request.initialFolder, QDir::currentPath());
+    QCOMPARE(w->Text100->text(), fresh);
+    QVERIFY(QFile::exists(fresh));
+    QCOMPARE(readAll(fresh), QByteArray());
+    // The file the playlist came from is untouched.
+    QCOMPARE(PlaylistFile::load(list), threeSongs());
+}
+
+void tst_frmmp3::save_dialog_cancelled_writes_nothing()
+{
+    Rig rig;
+    auto w = rig.open();
+    const QString file = rig.song(QStringLiteral("a.mp3"), id3v1("Song", "Band"));
+    rig.dialogs.fileAnswers << file;
+    QTest::mouseClick(w->Label13, Qt::LeftButton);
+    const QStringList before = QDir(rig.dir.path()).entryList(QDir::Files);
+    QTest::mouseClick(w->Label12, Qt::LeftButton);
+    QCOMPARE(rig.dialogs.shown.size(), 2);
+    QCOMPARE(rig.dialogs.shown[1].kind, ScriptedDialogs::Shown::Save);
+    QVERIFY(w->Text100->text().isEmpty());
+    QCOMPARE(QDir(rig.dir.path()).entryList(QDir::Files), before);
+    QCOMPARE(w->List2->count(), 1);
+}
+
+void tst_frmmp3::failed_save_reports_nothing()
+{
+    Rig rig;
+    QVERIFY(vireo::test::writeFile(rig.path(QStringLiteral("plain")), "x"));
+    auto w = rig.open();
+    w->setPlaylistPath(rig.path(QStringLiteral("plain/list.vr3")));
+    w->saveplaylist();
+    QVERIFY(rig.dialogs.shown.isEmpty());
+    QCOMPARE(w->Text100->text(), rig.path(QStringLiteral("plain/list.vr3")));
+}
+
+void tst_frmmp3::carry_over_round_trip()
+{
+    Rig rig;
+    const QString tagged = rig.song(QStringLiteral("a.mp3"), id3v1("Song", "Band"));
+    const QString untagged = rig.song(QStringLiteral("b.wav"), QByteArray());
+    {
+        auto w = rig.open();
+        QCOMPARE(w->List2->count(), 0); // no carry-over file yet
+        rig.dialogs.fileAnswers << tagged << untagged;
+        QTest::mouseClick(w->Label13, Qt::LeftButton);
+        QTest::mouseClick(w->pctLoad, Qt::LeftButton);
+        w->setPlaylistPath(rig.path(QStringLiteral("other.vr3")));
+        QTest::mouseClick(w->Image2, Qt::LeftButton);
+        QVERIFY(!w->isVisible());
+    }
+    QCOMPARE(readAll(rig.carryOver()),
+             QByteArray("\"Band - Song\"\r\n\"" + tagged.toUtf8() + "\"\r\n\"" + untagged.toUtf8() +
+                        "\"\r\n\"" + untagged.toUtf8() + "\"\r\n"));
+    QVERIFY(!QFile::exists(rig.path(QStringLiteral("other.vr3"))));
+
+    auto again = rig.open();
+    QCOMPARE(texts(again->List2), (QStringList{QStringLiteral("Band - Song"), untagged}));
+    QCOMPARE(texts(again->List3), (QStringList{tagged, untagged}));
+    QVERIFY(again->Text100->text().isEmpty());
+    QCOMPARE(selectedRow(again->List2), -1);
+
+    // Emptied and closed: the next load starts empty.
+    QTest::mouseClick(again->Label15, Qt::LeftButton);
+    again->close();
+    QCOMPARE(readAll(rig.carryOver()), QByteArray());
+    QCOMPARE(rig.open()->List2->count(), 0);
+}
+
+void tst_frmmp3::fold_and_help()
+{
+    Rig rig;
+    auto w = rig.open();
+    QCOMPARE(w->height(), 351);
+    QTest::mouseClick(w->Picture5, Qt::LeftButton);
+    QCOMPARE(w->height(), 141);
+    QTest::mouseClick(w->Image5, Qt::LeftButton);
+    QCOMPARE(w->height(), 141);
+    QTest::mouseClick(w->Picture5, Qt::LeftButton);
+    QCOMPARE(w->height(), 351);
+    QTest::mouseClick(w->Image5, Qt::LeftButton);
+    QCOMPARE(w->height(), 141);
+
+    QTest::mouseClick(w->Picture5, Qt::LeftButton);
+    QVERIFY(!w->Picture100->isVisibleTo(w.get()));
+    QTest::mouseClick(w->Label10, Qt::LeftButton);
+    QVERIFY(w->Picture100->isVisibleTo(w.get()));
+    QTest::mouseDClick(w->Label23, Qt::LeftButton);
+    QVERIFY(!w->Picture100->isVisibleTo(w.get()));
+}
+
+void tst_frmmp3::master_opens_command_line_playlist_data()
+{
+    QTest::addColumn<QString>("commandLine"); // "<list>" stands for an existing playlist file
+    QTest::addColumn<QString>("mp3Disabled");
+    QTest::addColumn<bool>("opens");
+    QTest::addColumn<int>("entries");
+    QTest::newRow("existing .vr3 file") << "<list>"
+                                        << "" << true << 3;
+    QTest::newRow("existing file, MP3 tools disabled") << "<list>"
+                                                       << "1" << false << 0;
+    QTest::newRow("text with a backslash") << "C:\\Music\\party.vr3"
+                                           << "0" << true << 0;
+    QTest::newRow("backslash, MP3 tools disabled") << "C:\\Music\\party.vr3"
+                                                   << "1" << false << 0;
+    QTest::newRow("missing .vr3 without backslash") << "/nowhere/list.vr3"
+                                                    << "" << false << 0;
+    QTest::newRow("no command line") << ""
+                                     << "" << false << 0;
+}
+
+void tst_frmmp3::master_opens_command_line_playlist()
+{
+    QFETCH(QString, commandLine);
+    QFETCH(QString, mp3Disabled);
+    QFETCH(bool, opens);
+    QFETCH(int, entries);
+    Rig rig;
+    const QString list = rig.path(QStringLiteral("party.vr3"));
+    QVERIFY(PlaylistFile::save(list, threeSongs()));
+    // A carry-over file too: the command-line playlist replaces it.
+    Playlist old;
+    old.append(QStringLiteral("Old"), QStringLiteral("/m/old.mp3"));
+    QVERIFY(PlaylistFile::save(rig.carryOver(), old));
+    if (commandLine == QLatin1String("<list>"))
+        commandLine = list;
+    rig.settings.write(QStringLiteral("vro"), QStringLiteral("settings"), QStringLiteral("1"),
+                       mp3Disabled);
+    rig.app.commandLine = commandLine;
+    rig.app.mp3Kind = {&frmmp3::create, false};
+
+    formaster master(rig.app);
+    rig.app.setMaster(&master);
+    master.MDIForm_Load();
+    QPointer<QWidget> opened = rig.app.openWindow(rig.app.mp3Kind);
+    QCOMPARE(!opened.isNull(), opens);
+    if (opened) {
+        auto* player = qobject_cast<frmmp3*>(opened.data());
+        QVERIFY(player);
+        QVERIFY(player->isVisible());
+        QCOMPARE(player->List2->count(), entries);
+        QCOMPARE(player->List3->count(), entries);
+        QCOMPARE(player->Text100->text(), commandLine);
+        delete opened.data();
+    }
+    rig.app.setMaster(nullptr);
+}
+
+QTEST_MAIN(tst_frmmp3)
+#include "tst_frmmp3.moc"
