@@ -622,6 +622,12 @@ void formaster::closeEvent(QCloseEvent* event)
             return;
         }
     }
+    // The MP3 player is a window of its own, not a child, but it closes with the program and
+    // keeps its playlist for next time as it does.
+    if (QWidget* player = app_.openWindow(app_.mp3Kind); player && !player->close()) {
+        event->ignore();
+        return;
+    }
     MDIForm_Unload();
     event->accept();
 }

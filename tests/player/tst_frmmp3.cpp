@@ -106,6 +106,7 @@ private Q_SLOTS:
     void fold_and_help();
     void master_opens_command_line_playlist_data();
     void master_opens_command_line_playlist();
+    void closing_the_master_keeps_the_playlist();
 };
 
 void tst_frmmp3::window_frame()
@@ -424,6 +425,27 @@ void tst_frmmp3::master_opens_command_line_playlist()
         QCOMPARE(player->Text100->text(), commandLine);
         delete opened.data();
     }
+    rig.app.setMaster(nullptr);
+}
+
+void tst_frmmp3::closing_the_master_keeps_the_playlist()
+{
+    Rig rig;
+    rig.app.mp3Kind = {&frmmp3::create, false};
+    formaster master(rig.app);
+    rig.app.setMaster(&master);
+    master.MDIForm_Load();
+    master.show();
+    master.Image7_Click();
+    QPointer<QWidget> opened = rig.app.openWindow(rig.app.mp3Kind);
+    QVERIFY(opened);
+    const QString song = rig.song(QStringLiteral("a.mp3"), id3v1("Song", "Band"));
+    rig.dialogs.fileAnswers << song;
+    qobject_cast<frmmp3*>(opened.data())->Label13_Click();
+    QVERIFY(master.close());
+    QVERIFY(rig.app.hasEnded());
+    QCOMPARE(PlaylistFile::load(rig.carryOver()).paths(), QStringList{song});
+    delete opened.data();
     rig.app.setMaster(nullptr);
 }
 
