@@ -6,7 +6,7 @@
 
 using namespace vireo;
 
-class tst_PlaylistFile : public QObject {
+class test_playlist_file : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void save_two_entries();
@@ -45,7 +45,7 @@ QByteArray readAll(const QString& path)
 
 } // namespace
 
-void tst_PlaylistFile::save_two_entries()
+void test_playlist_file::save_two_entries()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("list.vr3"));
@@ -59,7 +59,7 @@ void tst_PlaylistFile::save_two_entries()
     QCOMPARE(readAll(path), QByteArray());
 }
 
-void tst_PlaylistFile::round_trip()
+void test_playlist_file::round_trip()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("list.vr3"));
@@ -70,7 +70,7 @@ void tst_PlaylistFile::round_trip()
     QCOMPARE(PlaylistFile::load(path), list);
 }
 
-void tst_PlaylistFile::parse_data()
+void test_playlist_file::parse_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("names");
@@ -94,7 +94,7 @@ void tst_PlaylistFile::parse_data()
         << QStringList{QStringLiteral("Björk - Jóga")} << sl({"C:\\Music\\j.mp3"});
 }
 
-void tst_PlaylistFile::parse()
+void test_playlist_file::parse()
 {
     QFETCH(QByteArray, bytes);
     const Playlist list = PlaylistFile::parse(bytes);
@@ -102,14 +102,14 @@ void tst_PlaylistFile::parse()
     QTEST(list.paths(), "paths");
 }
 
-void tst_PlaylistFile::missing_file()
+void test_playlist_file::missing_file()
 {
     QTemporaryDir dir;
     QVERIFY(PlaylistFile::load(dir.filePath(QStringLiteral("none.vr3"))).isEmpty());
     QVERIFY(PlaylistFile::load(dir.path()).isEmpty());
 }
 
-void tst_PlaylistFile::failed_save()
+void test_playlist_file::failed_save()
 {
     QTemporaryDir dir;
     const QString blocker = dir.filePath(QStringLiteral("file"));
@@ -119,5 +119,5 @@ void tst_PlaylistFile::failed_save()
     QCOMPARE(PlaylistFile::load(blocker), twoSongs());
 }
 
-QTEST_GUILESS_MAIN(tst_PlaylistFile)
-#include "tst_PlaylistFile.moc"
+QTEST_GUILESS_MAIN(test_playlist_file)
+#include "test_playlist_file.moc"

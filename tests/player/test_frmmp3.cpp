@@ -88,7 +88,7 @@ Playlist threeSongs()
 
 } // namespace
 
-class tst_frmmp3 : public QObject {
+class test_frmmp3 : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void window_frame();
@@ -109,7 +109,7 @@ private Q_SLOTS:
     void closing_the_master_keeps_the_playlist();
 };
 
-void tst_frmmp3::window_frame()
+void test_frmmp3::window_frame()
 {
     Rig rig;
     auto w = rig.open();
@@ -132,7 +132,7 @@ void tst_frmmp3::window_frame()
     QVERIFY(w->Label9->isVisibleTo(w.get()));
 }
 
-void tst_frmmp3::add_song_data()
+void test_frmmp3::add_song_data()
 {
     QTest::addColumn<bool>("byButton");
     QTest::addColumn<QByteArray>("tag");
@@ -144,7 +144,7 @@ void tst_frmmp3::add_song_data()
     QTest::newRow("no tag shows the path") << true << QByteArray() << "<path>";
 }
 
-void tst_frmmp3::add_song()
+void test_frmmp3::add_song()
 {
     QFETCH(bool, byButton);
     QFETCH(QByteArray, tag);
@@ -177,7 +177,7 @@ void tst_frmmp3::add_song()
     QCOMPARE(w->List3->count(), 1);
 }
 
-void tst_frmmp3::delete_song_data()
+void test_frmmp3::delete_song_data()
 {
     QTest::addColumn<int>("selected");
     QTest::addColumn<QStringList>("names");
@@ -188,7 +188,7 @@ void tst_frmmp3::delete_song_data()
     QTest::newRow("last") << 2 << sl({"A - One", "B - Two"}) << sl({"/m/1.mp3", "/m/2.mp3"});
 }
 
-void tst_frmmp3::delete_song()
+void test_frmmp3::delete_song()
 {
     QFETCH(int, selected);
     Rig rig;
@@ -209,7 +209,7 @@ void tst_frmmp3::delete_song()
     QTEST(texts(w->List2), "names");
 }
 
-void tst_frmmp3::load_list()
+void test_frmmp3::load_list()
 {
     Rig rig;
     const QString list = rig.path(QStringLiteral("three.vr3"));
@@ -228,7 +228,7 @@ void tst_frmmp3::load_list()
     QCOMPARE(selectedRow(w->List3), -1);
 }
 
-void tst_frmmp3::load_list_cancelled()
+void test_frmmp3::load_list_cancelled()
 {
     Rig rig;
     const QString list = rig.path(QStringLiteral("three.vr3"));
@@ -242,7 +242,7 @@ void tst_frmmp3::load_list_cancelled()
     QCOMPARE(w->Text100->text(), list);
 }
 
-void tst_frmmp3::save_list_writes_without_dialog()
+void test_frmmp3::save_list_writes_without_dialog()
 {
     Rig rig;
     const QString from = rig.path(QStringLiteral("three.vr3"));
@@ -259,7 +259,7 @@ void tst_frmmp3::save_list_writes_without_dialog()
     QCOMPARE(selectedRow(w->List3), 2);
 }
 
-void tst_frmmp3::clear_all_then_save_asks_for_a_name()
+void test_frmmp3::clear_all_then_save_asks_for_a_name()
 {
     Rig rig;
     const QString list = rig.path(QStringLiteral("three.vr3"));
@@ -289,7 +289,7 @@ void tst_frmmp3::clear_all_then_save_asks_for_a_name()
     QCOMPARE(PlaylistFile::load(list), threeSongs());
 }
 
-void tst_frmmp3::save_dialog_cancelled_writes_nothing()
+void test_frmmp3::save_dialog_cancelled_writes_nothing()
 {
     Rig rig;
     auto w = rig.open();
@@ -305,7 +305,7 @@ void tst_frmmp3::save_dialog_cancelled_writes_nothing()
     QCOMPARE(w->List2->count(), 1);
 }
 
-void tst_frmmp3::failed_save_reports_nothing()
+void test_frmmp3::failed_save_reports_nothing()
 {
     Rig rig;
     QVERIFY(vireo::test::writeFile(rig.path(QStringLiteral("plain")), "x"));
@@ -316,7 +316,7 @@ void tst_frmmp3::failed_save_reports_nothing()
     QCOMPARE(w->Text100->text(), rig.path(QStringLiteral("plain/list.vr3")));
 }
 
-void tst_frmmp3::carry_over_round_trip()
+void test_frmmp3::carry_over_round_trip()
 {
     Rig rig;
     const QString tagged = rig.song(QStringLiteral("a.mp3"), id3v1("Song", "Band"));
@@ -349,7 +349,7 @@ void tst_frmmp3::carry_over_round_trip()
     QCOMPARE(rig.open()->List2->count(), 0);
 }
 
-void tst_frmmp3::fold_and_help()
+void test_frmmp3::fold_and_help()
 {
     Rig rig;
     auto w = rig.open();
@@ -371,7 +371,7 @@ void tst_frmmp3::fold_and_help()
     QVERIFY(!w->Picture100->isVisibleTo(w.get()));
 }
 
-void tst_frmmp3::master_opens_command_line_playlist_data()
+void test_frmmp3::master_opens_command_line_playlist_data()
 {
     QTest::addColumn<QString>("commandLine"); // "<list>" stands for an existing playlist file
     QTest::addColumn<QString>("mp3Disabled");
@@ -391,7 +391,7 @@ void tst_frmmp3::master_opens_command_line_playlist_data()
                                      << "" << false << 0;
 }
 
-void tst_frmmp3::master_opens_command_line_playlist()
+void test_frmmp3::master_opens_command_line_playlist()
 {
     QFETCH(QString, commandLine);
     QFETCH(QString, mp3Disabled);
@@ -428,7 +428,7 @@ void tst_frmmp3::master_opens_command_line_playlist()
     rig.app.setMaster(nullptr);
 }
 
-void tst_frmmp3::closing_the_master_keeps_the_playlist()
+void test_frmmp3::closing_the_master_keeps_the_playlist()
 {
     Rig rig;
     rig.app.mp3Kind = {&frmmp3::create, false};
@@ -449,5 +449,5 @@ void tst_frmmp3::closing_the_master_keeps_the_playlist()
     rig.app.setMaster(nullptr);
 }
 
-QTEST_MAIN(tst_frmmp3)
-#include "tst_frmmp3.moc"
+QTEST_MAIN(test_frmmp3)
+#include "test_frmmp3.moc"

@@ -8,7 +8,7 @@
 using namespace vireo;
 using vireo::test::id3v1;
 
-class tst_clsMP3 : public QObject {
+class test_tag_reader : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void parse_data();
@@ -33,7 +33,7 @@ QString withNuls(const char* text, int width)
 
 } // namespace
 
-void tst_clsMP3::parse_data()
+void test_tag_reader::parse_data()
 {
     QTest::addColumn<QByteArray>("tag");
     QTest::addColumn<QString>("title");
@@ -86,7 +86,7 @@ void tst_clsMP3::parse_data()
                                          << "" << fourSpaces << "";
 }
 
-void tst_clsMP3::parse()
+void test_tag_reader::parse()
 {
     QFETCH(QByteArray, tag);
     clsMP3 reader;
@@ -102,7 +102,7 @@ void tst_clsMP3::parse()
         QCOMPARE(reader.Genre(), QString());
 }
 
-void tst_clsMP3::genres_data()
+void test_tag_reader::genres_data()
 {
     QTest::addColumn<int>("number");
     QTest::addColumn<QString>("genre");
@@ -118,7 +118,7 @@ void tst_clsMP3::genres_data()
     QTest::newRow("255") << 255 << "";
 }
 
-void tst_clsMP3::genres()
+void test_tag_reader::genres()
 {
     QFETCH(int, number);
     clsMP3 reader;
@@ -127,7 +127,7 @@ void tst_clsMP3::genres()
     QCOMPARE(reader.Title(), QStringLiteral("Song"));
 }
 
-void tst_clsMP3::files_data()
+void test_tag_reader::files_data()
 {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("title");
@@ -147,7 +147,7 @@ void tst_clsMP3::files_data()
                                         << "";
 }
 
-void tst_clsMP3::files()
+void test_tag_reader::files()
 {
     QFETCH(QByteArray, content);
     QTemporaryDir dir;
@@ -160,7 +160,7 @@ void tst_clsMP3::files()
     QTEST(reader.Genre(), "genre");
 }
 
-void tst_clsMP3::tagless_after_tagged()
+void test_tag_reader::tagless_after_tagged()
 {
     QTemporaryDir dir;
     const QString tagged = dir.filePath(QStringLiteral("a.mp3"));
@@ -185,7 +185,7 @@ void tst_clsMP3::tagless_after_tagged()
     }
 }
 
-void tst_clsMP3::genre_table()
+void test_tag_reader::genre_table()
 {
     const QStringList& names = GenreTable::names();
     QCOMPARE(names.size(), 148);
@@ -194,5 +194,5 @@ void tst_clsMP3::genre_table()
         QVERIFY2(name.size() <= 21, qPrintable(name));
 }
 
-QTEST_GUILESS_MAIN(tst_clsMP3)
-#include "tst_clsMP3.moc"
+QTEST_GUILESS_MAIN(test_tag_reader)
+#include "test_tag_reader.moc"
