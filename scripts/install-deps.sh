@@ -10,6 +10,7 @@ PACKAGES=(
   libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-tools
   libsodium-dev libbenchmark-dev
+  libtag1-dev # only as a yardstick in the tag-reader benchmark
   xvfb xauth xdotool imagemagick x11-utils fonts-dejavu-core
 )
 
