@@ -1,6 +1,7 @@
 #include "player/EventLabel.h"
 
 #include <QMouseEvent>
+#include <utility>
 
 namespace vireo {
 
@@ -35,8 +36,9 @@ void EventLabel::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton || !pressed_)
         return QLabel::mouseReleaseEvent(event);
     pressed_ = false;
+    const bool secondClick = std::exchange(doubleClicked_, false);
     Q_EMIT MouseUp();
-    if (rect().contains(event->position().toPoint()))
+    if (!secondClick && rect().contains(event->position().toPoint()))
         Q_EMIT Click();
 }
 
@@ -44,8 +46,10 @@ void EventLabel::mouseDoubleClickEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
         return QLabel::mouseDoubleClickEvent(event);
+    // The second click of a double-click is a double-click, not another click: a command on
+    // Click runs once.
     pressed_ = true;
-    Q_EMIT MouseDown();
+    doubleClicked_ = true;
     Q_EMIT DblClick();
 }
 

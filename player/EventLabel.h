@@ -5,7 +5,8 @@
 namespace vireo {
 
 // A label that acts as a button: it reports the mouse events the player's commands hang on.
-// Click follows a press and a release inside the label, as on a button.
+// Click follows a press and a release inside the label, as on a button; a double-click gives
+// one Click and one DblClick.
 class EventLabel : public QLabel {
     Q_OBJECT
 public:
@@ -28,6 +29,7 @@ protected:
 
 private:
     bool pressed_ = false;
+    bool doubleClicked_ = false;
 };
 
 } // namespace vireo
