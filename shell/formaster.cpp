@@ -13,7 +13,9 @@
 #include "shell/ProductSite.h"
 #include "shell/WindowListMenu.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QIcon>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QFrame>
@@ -25,6 +27,12 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QTimer>
+
+// The logo lives in this static library's resources; they must be pulled in by name.
+static void initShellResources()
+{
+    Q_INIT_RESOURCE(shell);
+}
 
 namespace vireo {
 
@@ -146,6 +154,9 @@ formaster::formaster(App& app) : app_(app)
 {
     setObjectName(QStringLiteral("formaster"));
     setWindowTitle(QStringLiteral("Vireo"));
+    initShellResources();
+    // Every window of the program, the child windows' frames among them, shows the bird.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/vireo/logo.png")));
     buildControls();
     buildMenus();
     wireButtons();
