@@ -7,6 +7,9 @@ namespace vireo {
 
 namespace {
 
+constexpr QChar quote = QLatin1Char('"');
+constexpr QChar space = QLatin1Char(' ');
+
 // Windows-1252 differs from Latin-1 in 0x80-0x9F; the five unassigned bytes map to themselves.
 constexpr char16_t cp1252High[32] = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
@@ -24,13 +27,26 @@ QString decodeWindows1252(const QByteArray& bytes)
     return out;
 }
 
+// Only spaces count: a tab is part of an unquoted field, as the format always had it.
+QString trimSpaces(QStringView field)
+{
+    qsizetype begin = 0;
+    qsizetype end = field.size();
+    while (begin < end && field[begin] == space)
+        ++begin;
+    while (end > begin && field[end - 1] == space)
+        --end;
+    return field.mid(begin, end - begin).toString();
+}
+
 } // namespace
 
 QString QuotedFieldReader::decode(const QByteArray& bytes)
 {
-    QByteArray body = bytes;
+    QByteArrayView body(bytes);
     if (body.startsWith("\xEF\xBB\xBF"))
-        body.remove(0, 3);
+        body = body.sliced(3);
+    // Stateless: a sequence cut off at the end of the file is an error, not a pending state.
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(body);
     if (!utf8.hasError())
@@ -53,28 +69,19 @@ std::optional<QuotedFieldReader> QuotedFieldReader::open(const QString& path)
     return fromDevice(file);
 }
 
-bool QuotedFieldReader::atLineEnd() const
+bool QuotedFieldReader::isFieldEnd(qsizetype i) const
 {
-    const QChar c = text_[pos_];
-    return c == QLatin1Char('\r') || c == QLatin1Char('\n');
+    const QChar c = at(i);
+    return c == QLatin1Char(',') || c == QLatin1Char('\r') || c == QLatin1Char('\n');
 }
 
-// A line end is CR LF, or a lone CR or LF.
-void QuotedFieldReader::consumeLineEndOrComma()
+// Consumes the comma or line end at pos_, if any.
+void QuotedFieldReader::skipPastFieldEnd()
 {
     if (atEnd())
         return;
-    if (text_[pos_] == QLatin1Char(',')) {
-        ++pos_;
-        return;
-    }
-    if (text_[pos_] == QLatin1Char('\r')) {
-        ++pos_;
-        if (!atEnd() && text_[pos_] == QLatin1Char('\n'))
-            ++pos_;
-        return;
-    }
-    if (text_[pos_] == QLatin1Char('\n'))
+    const QChar c = at(pos_++);
+    if (c == QLatin1Char('\r') && !atEnd() && at(pos_) == QLatin1Char('\n'))
         ++pos_;
 }
 
@@ -82,38 +89,40 @@ std::optional<QString> QuotedFieldReader::readField()
 {
     if (atEnd())
         return std::nullopt;
-    while (!atEnd() && text_[pos_] == QLatin1Char(' '))
+    while (!atEnd() && at(pos_) == space)
         ++pos_;
     if (atEnd())
         return QString();
 
-    if (text_[pos_] == QLatin1Char('"')) {
+    if (at(pos_) == quote) {
         ++pos_;
         QString field;
-        while (!atEnd()) {
-            const QChar c = text_[pos_++];
-            if (c != QLatin1Char('"')) {
-                field.append(c);
-                continue;
+        for (;;) {
+            const qsizetype close = text_.indexOf(quote, pos_);
+            if (close < 0) {
+                // No closing quote: the field runs to the end of the file.
+                field.append(QStringView(text_).sliced(pos_));
+                pos_ = text_.size();
+                break;
             }
-            if (!atEnd() && text_[pos_] == QLatin1Char('"')) {
-                field.append(c);
-                ++pos_;
-                continue;
-            }
-            break;
-        }
-        while (!atEnd() && text_[pos_] != QLatin1Char(',') && !atLineEnd())
+            field.append(QStringView(text_).sliced(pos_, close - pos_));
+            pos_ = close + 1;
+            if (atEnd() || at(pos_) != quote)
+                break;
+            field.append(quote);
             ++pos_;
-        consumeLineEndOrComma();
+        }
+        while (!atEnd() && !isFieldEnd(pos_))
+            ++pos_;
+        skipPastFieldEnd();
         return field;
     }
 
     const qsizetype start = pos_;
-    while (!atEnd() && text_[pos_] != QLatin1Char(',') && !atLineEnd())
+    while (!atEnd() && !isFieldEnd(pos_))
         ++pos_;
-    QString field = text_.mid(start, pos_ - start).trimmed();
-    consumeLineEndOrComma();
+    QString field = trimSpaces(QStringView(text_).sliced(start, pos_ - start));
+    skipPastFieldEnd();
     return field;
 }
 

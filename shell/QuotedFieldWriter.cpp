@@ -49,8 +49,12 @@ bool QuotedFieldWriter::appendTo(const QString& path) const
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
         return false;
-    const bool written = file.write(bytes_) == bytes_.size();
-    return file.flush() && written;
+    const qint64 before = file.size();
+    if (file.write(bytes_) == bytes_.size() && file.flush())
+        return true;
+    // A half-written line would read back as a wrong last entry: take it off again.
+    file.resize(before);
+    return false;
 }
 
 } // namespace vireo

@@ -25,7 +25,8 @@ public:
     // leaves the old file as it was. False when the file could not be written.
     bool saveTo(const QString& path) const;
 
-    // Adds the bytes to the end of the file, creating it when absent.
+    // Adds the bytes to the end of the file, creating it when absent. A failed write takes
+    // back what it added, so the file keeps whole lines. False when it could not be written.
     bool appendTo(const QString& path) const;
 
     static QByteArray line(std::initializer_list<Field> fields);

@@ -3,14 +3,17 @@
 #include "platform/SettingsStore.h"
 #include "platform/Twips.h"
 #include "platform/WebBrowser.h"
+#include "shell/AddressHistory.h"
 #include "shell/App.h"
 #include "shell/BrowserWindow.h"
+#include "shell/ComboBoxAdapter.h"
 #include "shell/ConfigWindow.h"
 #include "shell/ImageBox.h"
 #include "shell/MdiChild.h"
 #include "shell/Placement.h"
 #include "shell/PlayerWindow.h"
 #include "shell/ProductSite.h"
+#include "shell/VbKeyCode.h"
 #include "shell/WindowListMenu.h"
 
 #include <QApplication>
@@ -19,13 +22,16 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QSignalBlocker>
 #include <QTimer>
 
 // The logo lives in this static library's resources; they must be pulled in by name.
@@ -150,7 +156,7 @@ const formaster::ButtonDef formaster::buttonDefs[] = {
      &formaster::teenrights_down, &formaster::Image14_Click, false},
 };
 
-formaster::formaster(App& app) : app_(app)
+formaster::formaster(App& app) : app_(app), log_(app.folder().path(QStringLiteral("\\log.txt")))
 {
     setObjectName(QStringLiteral("formaster"));
     setWindowTitle(QStringLiteral("Vireo"));
@@ -237,12 +243,33 @@ void formaster::buildControls()
     Combo1->setEditable(true);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
     Combo1->setAccessibleName(QStringLiteral("Address"));
+    // Completion is our own; the box's inline completer would fight it.
+    Combo1->setCompleter(nullptr);
+    // The history grows without limit: nothing may walk all of it to size the box or its list.
+    Combo1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    if (auto* list = qobject_cast<QListView*>(Combo1->view()))
+        list->setUniformItemSizes(true);
     placeTwips(Combo1, 450, 570, 5535, 315);
     Combo1->setEditText(site::webSearchBase());
+    combo1Box_ = new ComboBoxAdapter(Combo1);
+    Combo1->lineEdit()->installEventFilter(this);
+    connect(Combo1, &QComboBox::editTextChanged, this, &formaster::Combo1_Change);
 
     Combo9 = new QComboBox(this);
     Combo9->setObjectName(QStringLiteral("Combo9"));
+    Combo9->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     Combo9->hide();
+    // Appending at the end keeps the file's lines valid; any other change needs a rewrite.
+    QAbstractItemModel* logModel = Combo9->model();
+    connect(logModel, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex&, int first, int) { log_.changedFrom(first); });
+    connect(logModel, &QAbstractItemModel::rowsRemoved, this,
+            [this](const QModelIndex&, int first, int) { log_.changedFrom(first); });
+    connect(logModel, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& topLeft) { log_.changedFrom(topLeft.row()); });
+    connect(logModel, &QAbstractItemModel::rowsMoved, this, [this] { log_.changedFrom(0); });
+    connect(logModel, &QAbstractItemModel::modelReset, this, [this] { log_.changedFrom(0); });
+    connect(logModel, &QAbstractItemModel::layoutChanged, this, [this] { log_.changedFrom(0); });
 
     Picture5 = new QFrame(navbar);
     Picture5->setObjectName(QStringLiteral("Picture5"));
@@ -514,6 +541,13 @@ void formaster::MDIForm_Resize()
 
 bool formaster::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == Combo1->lineEdit() && event->type() == QEvent::KeyPress) {
+        const int keyCode = vbKeyCode(static_cast<QKeyEvent*>(event)->key());
+        Combo1_KeyDown(keyCode);
+        // Enter is wholly ours: the box must not act on it as well.
+        if (keyCode == AutoComplete::keyEnter)
+            return true;
+    }
     if (watched == client_ && event->type() == QEvent::Resize) {
         layoutClient();
         MDIForm_Resize();
@@ -572,16 +606,75 @@ void formaster::MDIForm_Load()
             player->setPlaylistPath(command);
         }
     }
+    getitems();
+    ggetitems();
     newme();
     if (app_.setting(QStringLiteral("1")) == QLatin1String("1"))
         mnu_mp3->setVisible(false);
 }
 
-// The list files are read and written by the address box's file code.
-void formaster::getitems() {}
-void formaster::additems() {}
-void formaster::ggetitems() {}
-void formaster::aadditems() {}
+// ---- Address box, URL history and browsing log ---------------------------------------------
+
+void formaster::getitems()
+{
+    const QStringList entries = ListFile::read(app_.folder().path(QStringLiteral("\\items.txt")));
+    if (entries.isEmpty())
+        return;
+    // Filling the list changes neither the text nor which entry is selected.
+    const QString text = Combo1->currentText();
+    const int selected = Combo1->currentIndex();
+    {
+        const QSignalBlocker blocker(Combo1);
+        Combo1->addItems(entries);
+        Combo1->setCurrentIndex(selected);
+        Combo1->setEditText(text);
+    }
+    combo1Box_->refreshIndex();
+}
+
+void formaster::additems()
+{
+    ListFile::write(app_.folder().path(QStringLiteral("\\items.txt")), Combo1->count(),
+                    [this](qsizetype i) { return Combo1->itemText(int(i)); });
+}
+
+void formaster::ggetitems()
+{
+    const QStringList entries = log_.read();
+    Combo9->addItems(entries);
+    log_.loaded(Combo9->count());
+}
+
+void formaster::aadditems()
+{
+    log_.write(Combo9->count(), [this](qsizetype i) { return Combo9->itemText(int(i)); });
+}
+
+bool formaster::autocomplete(QComboBox* box)
+{
+    if (box == Combo1)
+        return completion.autocomplete(*combo1Box_);
+    ComboBoxAdapter other(box);
+    return completion.autocomplete(other);
+}
+
+void formaster::Combo1_KeyDown(int keyCode)
+{
+    completion.lastkey = keyCode;
+    if (keyCode != AutoComplete::keyEnter)
+        return;
+    // The text goes to the page component as typed: it completes partial addresses itself.
+    const QString typed = Combo1->currentText();
+    openPage(typed);
+    hideHoverCaption();
+    if (AddressHistory::add(*combo1Box_, typed))
+        additems();
+}
+
+void formaster::Combo1_Change()
+{
+    autocomplete(Combo1);
+}
 
 void formaster::newme()
 {
@@ -610,6 +703,8 @@ void formaster::MDIForm_Unload()
                      static_cast<float>(twips::fromPixels(frame.height())),
                      static_cast<float>(twips::fromPixels(frame.width())), windowStateNumber());
     app_.writeVro(QStringLiteral("settings"), QStringLiteral("ole"), app_.secondsused);
+    additems();
+    aadditems();
     MDIForm_Terminate();
     app_.endProgram();
 }
@@ -871,6 +966,10 @@ void formaster::mnu_options_Click()
 
 void formaster::mnu_exit_Click()
 {
+    // Ending here must not let the teen escape the log or the seconds counted; placement and
+    // the URL history are left as they were.
+    aadditems();
+    app_.writeVro(QStringLiteral("settings"), QStringLiteral("ole"), app_.secondsused);
     app_.endProgram();
 }
 

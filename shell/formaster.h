@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/AutoComplete.h"
+#include "shell/BrowsingLog.h"
 #include "shell/MasterLayout.h"
 
 #include <QMainWindow>
@@ -19,6 +21,7 @@ namespace vireo {
 
 class App;
 class BrowserWindow;
+class ComboBoxAdapter;
 class ImageBox;
 
 // The master window: the launcher bar, the address box, the status strip and the area in
@@ -82,6 +85,13 @@ public:
     void additems();
     void ggetitems();
     void aadditems();
+
+    // The address box: completion state, its key-down and change handlers.
+    AutoComplete completion;
+    bool autocomplete(QComboBox* box);
+    void Combo1_KeyDown(int keyCode);
+    void Combo1_Change();
+    const BrowsingLog& browsingLog() const { return log_; }
 
     // Buttons.
     void Image1_Click();
@@ -151,6 +161,8 @@ private:
     void browserCommand(bool (*command)(BrowserWindow&));
 
     App& app_;
+    BrowsingLog log_;
+    ComboBoxAdapter* combo1Box_;
     QWidget* client_;
     QList<QMenu*> masterMenus_;
     bool unloaded_ = false;
