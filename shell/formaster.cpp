@@ -252,6 +252,9 @@ void formaster::buildControls()
     placeTwips(Combo1, 450, 570, 5535, 315);
     Combo1->setEditText(site::webSearchBase());
     combo1Box_ = new ComboBoxAdapter(Combo1);
+    // Typed keys reach the box, which hands them to its line edit without filters; keys sent
+    // to the line edit itself are seen there.
+    Combo1->installEventFilter(this);
     Combo1->lineEdit()->installEventFilter(this);
     connect(Combo1, &QComboBox::editTextChanged, this, &formaster::Combo1_Change);
 
@@ -541,7 +544,7 @@ void formaster::MDIForm_Resize()
 
 bool formaster::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == Combo1->lineEdit() && event->type() == QEvent::KeyPress) {
+    if ((watched == Combo1 || watched == Combo1->lineEdit()) && event->type() == QEvent::KeyPress) {
         const int keyCode = vbKeyCode(static_cast<QKeyEvent*>(event)->key());
         Combo1_KeyDown(keyCode);
         // Enter is wholly ours: the box must not act on it as well.
