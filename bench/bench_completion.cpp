@@ -28,7 +28,7 @@ void keystroke(benchmark::State& state, const QString& typed, char key, bool exp
         }
         edit->setCursorPosition(int(typed.size()));
         state.ResumeTiming();
-        QTest::keyClick(edit, key);
+        QTest::keyClick(b.m.Combo1, key);
     }
     const bool found = b.m.Combo1->currentIndex() >= 0;
     if (found != expectFound)
