@@ -177,6 +177,8 @@ formaster::~formaster()
     client_->removeEventFilter(this);
     navbar->removeEventFilter(this);
     mdiArea->viewport()->removeEventFilter(this);
+    Combo1->removeEventFilter(this);
+    Combo1->lineEdit()->removeEventFilter(this);
 }
 
 void formaster::buildControls()
