@@ -678,7 +678,19 @@ void formaster::Combo1_KeyDown(int keyCode)
 
 void formaster::Combo1_Change()
 {
+    // An entry chosen from the list, with the mouse or the arrow keys, stays the one chosen:
+    // completing it would jump to an earlier entry that begins with it. It counts as typed, so
+    // Backspace takes one character. Typed texts and texts set by a browser window are completed.
+    const int index = Combo1->currentIndex();
+    const bool chosen =
+        index >= 0 && index != indexSeen_ && Combo1->currentText() == Combo1->itemText(index);
+    if (chosen && !completion.busy) {
+        completion.lastlength = int(Combo1->currentText().size());
+        indexSeen_ = index;
+        return;
+    }
     autocomplete(Combo1);
+    indexSeen_ = Combo1->currentIndex();
 }
 
 void formaster::newme()

@@ -163,6 +163,7 @@ private:
     App& app_;
     BrowsingLog log_;
     ComboBoxAdapter* combo1Box_;
+    int indexSeen_ = -1; // Combo1's list index after its last change
     QWidget* client_;
     QList<QMenu*> masterMenus_;
     bool unloaded_ = false;

@@ -53,6 +53,7 @@ private Q_SLOTS:
     void typingCompletesInTheBox();
     void enterOpensThePageAsTypedAndAddsItOnce();
     void upperAndLowerCaseAreBothAdded();
+    void choosingAnEntryShowsIt();
     void browserSettingTheTextCompletes_data();
     void browserSettingTheTextCompletes();
     void historyFileReadsBack_data();
@@ -238,6 +239,32 @@ void TestAddressBox::upperAndLowerCaseAreBothAdded()
     QCOMPARE(items(f.m.Combo1), (QStringList{u("a.example"), u("A.EXAMPLE")}));
     QCOMPARE(f.contents("\\items.txt"), QByteArray("\"a.example\"\r\n\"A.EXAMPLE\"\r\n"));
     QCOMPARE(navigations(), (QStringList{u("Navigate a.example"), u("Navigate A.EXAMPLE")}));
+}
+
+// The shorter entry comes after a longer one that begins with it: completion alone would
+// turn the choice into the longer one.
+void TestAddressBox::choosingAnEntryShowsIt()
+{
+    MasterFixture f;
+    f.put("\\items.txt", "\"http://a.example/page\"\r\n\"http://a.example/\"\r\n\"b.example\"\r\n");
+    f.m.getitems();
+    f.m.show();
+    QTest::keyClick(f.m.Combo1, Qt::Key_Down);
+    QCOMPARE(f.m.Combo1->currentText(), u("http://a.example/page"));
+    QTest::keyClick(f.m.Combo1, Qt::Key_Down);
+    QCOMPARE(f.m.Combo1->currentText(), u("http://a.example/"));
+    QCOMPARE(f.m.Combo1->currentIndex(), 1);
+    QTest::keyClick(f.m.Combo1, Qt::Key_Up);
+    QCOMPARE(f.m.Combo1->currentIndex(), 0);
+    // Picked from the drop-down list.
+    f.m.Combo1->setCurrentIndex(1);
+    QCOMPARE(f.m.Combo1->currentText(), u("http://a.example/"));
+    // Backspace takes one character of the chosen entry; typing on completes again.
+    QTest::keyClick(f.m.Combo1, Qt::Key_Backspace);
+    QCOMPARE(f.m.Combo1->currentText(), u("http://a.example"));
+    QTest::keyClicks(f.m.Combo1, u("/p"));
+    QCOMPARE(f.m.Combo1->currentText(), u("http://a.example/page"));
+    QCOMPARE(f.m.Combo1->lineEdit()->selectedText(), u("age"));
 }
 
 void TestAddressBox::browserSettingTheTextCompletes_data()
