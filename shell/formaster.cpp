@@ -18,10 +18,10 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QIcon>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QFrame>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
