@@ -89,7 +89,8 @@ void TestSettingsStore::corruptFileDoesNotCrash()
     QTemporaryDir dir;
     QFile file(dir.filePath(QStringLiteral("vro.ini")));
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("\x00\xff[[[settings\n=\n1=\x01\x02\n[pos\nTop=abc\n\xc3\x28", 40);
+    static const char garbage[] = "\x00\xff[[[settings\n=\n1=\x01\x02\n[pos\nTop=abc\n\xc3\x28";
+    file.write(garbage, sizeof garbage - 1);
     file.close();
     IniSettingsStore store(dir.path());
     // Whatever survives of such a file, reading never fails and writing still works.
