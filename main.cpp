@@ -1,4 +1,5 @@
 #include "browser/frmbrowser.h"
+#include "platform/GstMediaPlayer.h"
 #include "platform/IniSettingsStore.h"
 #include "platform/ProgramFolder.h"
 #include "platform/QtDialogs.h"
@@ -27,6 +28,8 @@ int main(int argc, char* argv[])
     // The page engine shares its OpenGL contexts with the windows.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 
+    // Once per process, before Qt reads the command line: GStreamer takes its own --gst options.
+    GstMediaPlayer::initialize(&argc, &argv);
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vireo"));
     QApplication::setApplicationVersion(StartProcedure::version());
@@ -43,6 +46,7 @@ int main(int argc, char* argv[])
     QObject::connect(
         &app, &App::ended, &qapp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
 
+    app.newMediaPlayer = [](QObject* parent) -> MediaPlayer* { return new GstMediaPlayer(parent); };
     app.aboutKind = {[](App&) { return static_cast<QWidget*>(new frmAbout); }, false};
     // bench/first_page.sh asks for a line on stderr when the first page has loaded.
     static bool firstPageToReport = qEnvironmentVariableIsSet("VIREO_REPORT_FIRST_PAGE");

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+namespace vireo {
+
+// The hosted media-player component: exactly the operations the player window uses (Part 3.3),
+// under the component's own names. An operation that cannot be done (no file open, a file that
+// cannot be opened) returns false and changes nothing else; callers skip it, as the Part's
+// ignore-and-continue rule says. Nothing here shows a message.
+//
+// Duration and CurrentPosition (seconds, fractional):
+// - while no file is open: Duration is -1 and CurrentPosition is 0;
+// - while an open file's length is not yet known: Duration is -1;
+// - CurrentPosition equals Duration exactly once the file has played to its end, and never
+//   before (the end-of-song test of Part 3.3 compares the two with ==).
+//
+// Volume and Balance are in hundredths of a decibel, as the original component's were:
+// Volume 0 is full level and -2500 plays 25 dB quieter (range -10000..0); Balance -5000 turns the
+// right channel down by 50 dB and leaves the left alone, +5000 the mirror (range -10000..10000).
+class MediaPlayer : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    ~MediaPlayer() override = default;
+
+    // FileName, written: closes the current file and opens `path`, ready to Play from its start.
+    // False when the file cannot be opened; then no file is open.
+    virtual bool setFileName(const QString& path) = 0;
+
+    // Starts the open file, or resumes it after Pause; after the end it starts again from the
+    // beginning.
+    virtual bool Play() = 0;
+    // Pauses, keeping the position.
+    virtual bool Pause() = 0;
+    // Stops playback and rewinds to the start; the file stays open.
+    virtual bool Stop() = 0;
+
+    virtual double Duration() const = 0;
+    virtual double CurrentPosition() const = 0;
+    // Seeks; a value outside 0..Duration is clamped into it.
+    virtual bool setCurrentPosition(double seconds) = 0;
+
+    virtual bool setVolume(int hundredthsOfDecibel) = 0;
+    virtual bool setBalance(int hundredthsOfDecibel) = 0;
+
+    // Silences the output without changing Volume.
+    virtual bool Mute() const = 0;
+    virtual bool setMute(bool mute) = 0;
+};
+
+} // namespace vireo

@@ -1,0 +1,380 @@
+// The media-player component on real GStreamer, with tone files made at run time. Without a sound
+// device the output is a clock-synced fakesink, so every wait below is real time: the files are
+// short (4 s) and the end-of-stream tests seek near the end first.
+#include "platform/GstMediaPlayer.h"
+#include "support/ToneFiles.h"
+
+#include <QAbstractEventDispatcher>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cmath>
+
+using namespace vireo;
+
+namespace {
+
+// Waits up to `ms` for `done`, running the event loop (bus messages are handled on it).
+template <typename F> bool waitFor(F done, int ms)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!done()) {
+        if (timer.elapsed() > ms)
+            return false;
+        QTest::qWait(1);
+    }
+    return true;
+}
+
+double dbOf(double gain)
+{
+    return 20 * std::log10(gain);
+}
+
+} // namespace
+
+class TestGstMediaPlayer : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void noFileOpen();
+    void unopenableFiles_data();
+    void unopenableFiles();
+    void durationKnownOnOpen_data();
+    void durationKnownOnOpen();
+    void lengthLearnedWhilePlaying();
+    void playsInRealTime();
+    void pauseKeepsPosition();
+    void seek();
+    void endOfStream_data();
+    void endOfStream();
+    void playAfterTheEndStartsOver();
+    void stopRewinds();
+    void gainsReadBack();
+    void balanceAndVolumeTakeEffect();
+    void monoIsHeardOnBothSides();
+    void busWorksWithTheQtDispatcher();
+
+private:
+    QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+    QTemporaryDir dir;
+};
+
+void TestGstMediaPlayer::initTestCase()
+{
+    QVERIFY(GstMediaPlayer::initialize());
+    QVERIFY(dir.isValid());
+    QElapsedTimer made;
+    made.start();
+    for (const auto& [name, tenths, channels, xing] :
+         {std::tuple{"tone.mp3", 40, 2, true}, std::tuple{"bare.mp3", 40, 2, false},
+          std::tuple{"tone.wav", 40, 2, false}, std::tuple{"mono.wav", 10, 1, false}}) {
+        const QString error = testing::makeTone(path(name), tenths, channels, xing);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+    }
+    QFile text(path("notes.mp3"));
+    QVERIFY(text.open(QIODevice::WriteOnly));
+    text.write("this is not audio at all\n");
+    text.close();
+    qInfo("tone files made in %lld ms", made.elapsed());
+}
+
+void TestGstMediaPlayer::noFileOpen()
+{
+    GstMediaPlayer player;
+    QCOMPARE(player.Duration(), -1.0);
+    QCOMPARE(player.CurrentPosition(), 0.0);
+    QVERIFY(player.Duration() != player.CurrentPosition());
+    QVERIFY(!player.Play());
+    QVERIFY(!player.Pause());
+    QVERIFY(!player.Stop());
+    QVERIFY(!player.setCurrentPosition(1));
+    // The gains are the output's: they can be set with no file open.
+    QVERIFY(player.setVolume(-625));
+    QVERIFY(player.setBalance(0));
+    QVERIFY(player.setMute(true));
+    QVERIFY(player.Mute());
+}
+
+void TestGstMediaPlayer::unopenableFiles_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::newRow("missing") << path("missing.mp3");
+    QTest::newRow("empty name") << QString();
+    QTest::newRow("not audio") << path("notes.mp3");
+    QTest::newRow("a folder") << dir.path();
+}
+
+void TestGstMediaPlayer::unopenableFiles()
+{
+    QFETCH(QString, file);
+    GstMediaPlayer player;
+    QVERIFY(player.setFileName(path("tone.wav")));
+    QVERIFY(!player.setFileName(file));
+    // The old file is closed too: nothing plays and the two values differ.
+    QVERIFY(!player.Play());
+    QCOMPARE(player.Duration(), -1.0);
+    QCOMPARE(player.CurrentPosition(), 0.0);
+}
+
+void TestGstMediaPlayer::durationKnownOnOpen_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<double>("tolerance");
+    QTest::newRow("mp3") << path("tone.mp3") << 0.1; // the encoder pads a frame or two
+    QTest::newRow("wav") << path("tone.wav") << 0.0;
+}
+
+void TestGstMediaPlayer::durationKnownOnOpen()
+{
+    QFETCH(QString, file);
+    QFETCH(double, tolerance);
+    GstMediaPlayer player;
+    QElapsedTimer timer;
+    timer.start();
+    QVERIFY(player.setFileName(file));
+    qInfo("opened in %lld ms, Duration %.6f", timer.elapsed(), player.Duration());
+    QVERIFY2(std::abs(player.Duration() - 4.0) <= tolerance + 1e-9,
+             qPrintable(QString::number(player.Duration(), 'f', 6)));
+    QCOMPARE(player.CurrentPosition(), 0.0);
+    QVERIFY(player.Duration() != player.CurrentPosition());
+}
+
+void TestGstMediaPlayer::lengthLearnedWhilePlaying()
+{
+    // Without a Xing header the parser estimates the length only after some frames: until then
+    // Duration is -1, never equal to the position.
+    GstMediaPlayer player;
+    QVERIFY(player.setFileName(path("bare.mp3")));
+    qInfo("Duration at open %.6f", player.Duration());
+    QVERIFY(player.Duration() != player.CurrentPosition());
+    QVERIFY(player.Play());
+    QVERIFY(waitFor([&] { return player.Duration() > 0; }, 2000));
+    qInfo("Duration %.6f known at position %.3f", player.Duration(), player.CurrentPosition());
+    QVERIFY(std::abs(player.Duration() - 4.0) < 0.3);
+}
+
+void TestGstMediaPlayer::playsInRealTime()
+{
+    GstMediaPlayer player;
+    QVERIFY(player.setFileName(path("tone.wav")));
+    QVERIFY(player.Play());
+    QElapsedTimer timer;
+    timer.start();
+    QVERIFY(waitFor([&] { return player.CurrentPosition() > 0.05; }, 2000));
+    const qint64 started = timer.elapsed();
+    QTest::qWait(500);
+    const double played = player.CurrentPosition();
+    // Half a second of wall time plays about half a second, not the whole file at once.
+    QVERIFY2(played > 0.4 && played < 0.8,
+             qPrintable(QStringLiteral("%1 s after %2 ms").arg(played).arg(started)));
+}
+
+void TestGstMediaPlayer::pauseKeepsPosition()
+{
+    GstMediaPlayer player;
+    QVERIFY(player.setFileName(path("tone.mp3")));
+    QVERIFY(player.Play());
+    QTest::qWait(400);
+    QVERIFY(player.Pause());
+    QTest::qWait(50);
+    const double paused = player.CurrentPosition();
+    QVERIFY2(paused > 0.2 && paused < 0.8, qPrintable(QString::number(paused)));
+    QTest::qWait(300);
+    QCOMPARE(player.CurrentPosition(), paused);
+    QVERIFY(player.Play());
+    QTest::qWait(200);
+    const double resumed = player.CurrentPosition();
+    QVERIFY2(resumed > paused + 0.1 && resumed < paused + 0.4,
+             qPrintable(QStringLiteral("%1 after %2").arg(resumed).arg(paused)));
+}
+
+void TestGstMediaPlayer::seek()
+{
+    GstMediaPlayer player;
+    QVERIFY(player.setFileName(path("tone.mp3")));
+    QVERIFY(player.Play());
+    QTest::qWait(100);
+    QVERIFY(player.setCurrentPosition(3));
+    QCOMPARE(player.CurrentPosition(), 3.0); // reported at once
+    QTest::qWait(200);
+    const double position = player.CurrentPosition();
+    QVERIFY2(position >= 3.0 && position < 3.4, qPrintable(QString::number(position)));
+    QVERIFY(player.Duration() != player.CurrentPosition());
+}
+
+void TestGstMediaPlayer::endOfStream_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::newRow("mp3") << path("tone.mp3");
+    QTest::newRow("mp3 without Xing header") << path("bare.mp3");
+    QTest::newRow("wav") << path("tone.wav");
+}
+
+void TestGstMediaPlayer::endOfStream()
+{
+    QFETCH(QString, file);
+    GstMediaPlayer player;
+    QVERIFY(player.setFileName(file));
+    QVERIFY(player.setCurrentPosition(3.2));
+    QVERIFY(player.Play());
+    // Sampled as often as Timer1 would: equal only once the end has been reached.
+    QElapsedTimer timer;
+    timer.start();
+    double last = 0;
+    int samples = 0;
+    while (player.Duration() != player.CurrentPosition()) {
+        last = player.CurrentPosition();
+        QVERIFY2(last < player.Duration() || player.Duration() < 0,
+                 qPrintable(QString::number(last, 'f', 9)));
+        ++samples;
+        QVERIFY(timer.elapsed() < 3000);
+        QTest::qWait(1);
+    }
+    qInfo("end reached %lld ms after playing from 3.2 s; last position before it %.6f of %.6f",
+          timer.elapsed(), last, player.Duration());
+    QVERIFY(timer.elapsed() >= 700); // 0.8 s of sound was left
+    QVERIFY(samples > 100);
+    QVERIFY(std::abs(player.Duration() - 4.0) < 0.1);
+    // It stays at the end.
+    QTest::qWait(300);
+    QCOMPARE(player.CurrentPosition(), player.Duration());
+}
+
+void TestGstMediaPlayer::playAfterTheEndStartsOver()
+{
+    GstMediaPlayer player;
+    QVERIFY(player.setFileName(path("tone.wav")));
+    QVERIFY(player.setCurrentPosition(3.8));
+    QVERIFY(player.Play());
+    QVERIFY(waitFor([&] { return player.Duration() == player.CurrentPosition(); }, 2000));
+    QVERIFY(player.Play());
+    QTest::qWait(200);
+    const double position = player.CurrentPosition();
+    QVERIFY2(position > 0.05 && position < 0.5, qPrintable(QString::number(position)));
+    QCOMPARE(player.Duration(), 4.0);
+}
+
+void TestGstMediaPlayer::stopRewinds()
+{
+    GstMediaPlayer player;
+    QVERIFY(player.setFileName(path("tone.wav")));
+    QVERIFY(player.Play());
+    QTest::qWait(300);
+    QVERIFY(player.Stop());
+    QTest::qWait(100);
+    QCOMPARE(player.CurrentPosition(), 0.0);
+    QTest::qWait(200);
+    QCOMPARE(player.CurrentPosition(), 0.0);
+}
+
+void TestGstMediaPlayer::gainsReadBack()
+{
+    GstMediaPlayer player;
+    QCOMPARE(player.leftGain(), 1.0);
+    QCOMPARE(player.rightGain(), 1.0);
+    player.setVolume(-2500);
+    QVERIFY(std::abs(dbOf(player.leftGain()) + 25) < 1e-6);
+    player.setVolume(0);
+    player.setBalance(-5000);
+    QCOMPARE(player.leftGain(), 1.0);
+    QVERIFY(std::abs(dbOf(player.rightGain()) + 50) < 0.001);
+    player.setBalance(5000);
+    QVERIFY(std::abs(dbOf(player.leftGain()) + 50) < 0.001);
+    QCOMPARE(player.rightGain(), 1.0);
+    player.setBalance(-1000);
+    QVERIFY(std::abs(dbOf(player.rightGain()) + 10) < 0.0001);
+    player.setMute(true);
+    QCOMPARE(player.leftGain(), 0.0);
+    QVERIFY(!player.setFileName(QString())); // gains outlive the files
+    player.setMute(false);
+    QVERIFY(std::abs(dbOf(player.rightGain()) + 10) < 0.0001);
+}
+
+void TestGstMediaPlayer::balanceAndVolumeTakeEffect()
+{
+    GstMediaPlayer::Options options;
+    options.levelIntervalMs = 10;
+    GstMediaPlayer player(options, nullptr);
+    QVERIFY(player.setFileName(path("tone.wav")));
+    QVERIFY(player.Play());
+    QTest::qWait(300);
+    QList<GstMediaPlayer::Level> levels = player.takeLevels();
+    QVERIFY(!levels.isEmpty());
+    const double base = levels.last().rmsDb.value(0);
+    QVERIFY2(std::abs(levels.last().rmsDb.value(1) - base) < 0.01, "centre is even");
+
+    struct Step {
+        const char* what;
+        int volume, balance;
+        double left, right; // expected dB below base
+    };
+    const Step steps[] = {{"balance -5000", 0, -5000, 0, -50},
+                          {"balance +5000", 0, 5000, -50, 0},
+                          {"volume -2500, centre", -2500, 0, -25, -25},
+                          {"volume -625, balance -1000", -625, -1000, -6.25, -16.25}};
+    for (const Step& step : steps) {
+        const double setAt = player.CurrentPosition();
+        player.setVolume(step.volume);
+        player.setBalance(step.balance);
+        QTest::qWait(250);
+        levels = player.takeLevels();
+        QVERIFY(!levels.isEmpty());
+        // The first measured interval with the new gains, in the file's time.
+        double effectAt = -1;
+        for (const auto& level : levels) {
+            if (std::abs(level.rmsDb.value(0) - base - step.left) < 0.05 &&
+                std::abs(level.rmsDb.value(1) - base - step.right) < 0.05) {
+                effectAt = level.streamTime;
+                break;
+            }
+        }
+        QVERIFY2(effectAt >= 0, step.what);
+        const double lag = effectAt - setAt;
+        qInfo("%s: heard %.0f ms after it was set (position %.3f s)", step.what, lag * 1000, setAt);
+        QVERIFY2(lag < 0.1, step.what);
+        const auto& last = levels.last();
+        QVERIFY2(std::abs(last.rmsDb.value(0) - base - step.left) < 0.01, step.what);
+        QVERIFY2(std::abs(last.rmsDb.value(1) - base - step.right) < 0.01, step.what);
+    }
+
+    player.setMute(true);
+    QTest::qWait(150);
+    levels = player.takeLevels();
+    QVERIFY(!levels.isEmpty());
+    QVERIFY(levels.last().rmsDb.value(0) < base - 100);
+    QVERIFY(levels.last().rmsDb.value(1) < base - 100);
+}
+
+void TestGstMediaPlayer::monoIsHeardOnBothSides()
+{
+    GstMediaPlayer::Options options;
+    options.levelIntervalMs = 50;
+    GstMediaPlayer player(options, nullptr);
+    player.setBalance(-2000);
+    QVERIFY(player.setFileName(path("mono.wav")));
+    QVERIFY(player.Play());
+    QTest::qWait(300);
+    const auto levels = player.takeLevels();
+    QVERIFY(!levels.isEmpty());
+    const auto& last = levels.last();
+    QCOMPARE(last.rmsDb.size(), 2);
+    QVERIFY(std::abs(last.rmsDb.at(0) - last.rmsDb.at(1) - 20) < 0.01);
+}
+
+void TestGstMediaPlayer::busWorksWithTheQtDispatcher()
+{
+    // The end of stream arrives through the event loop whatever Qt's dispatcher is.
+    qInfo("event dispatcher: %s", QCoreApplication::eventDispatcher()->metaObject()->className());
+    GstMediaPlayer player;
+    QVERIFY(player.setFileName(path("mono.wav")));
+    QVERIFY(player.setCurrentPosition(0.9));
+    QVERIFY(player.Play());
+    QVERIFY(waitFor([&] { return player.Duration() == player.CurrentPosition(); }, 2000));
+    QCOMPARE(player.Duration(), 1.0);
+}
+
+QTEST_GUILESS_MAIN(TestGstMediaPlayer)
+#include "test_gst_media_player.moc"
