@@ -46,12 +46,14 @@ void Transport::start(int i, bool withStop)
     // 4.
     Q_EMIT elapsedTimerOn();
     // 5.
-    const SongTag tag = readTag_ ? readTag_(withoutTrailingSpaces(path)) : SongTag{};
+    // (With no path the tag is blank, as the reader gives for a file it cannot open.)
+    const SongTag tag =
+        readTag_ && !path.isEmpty() ? readTag_(withoutTrailingSpaces(path)) : SongTag{};
     // 6. to 9.
     StartedEntry entry;
     entry.songInfo =
         QStringLiteral("Artist: ") + tag.artist + QStringLiteral("\r\nTrack: ") + tag.title;
-    entry.progressMaximum = std::max(0, display::wholeSeconds(player_.Duration()));
+    entry.progressMaximum = progressMaximum();
     entry.scrollText = display::TitleScroll::forSong(tag.artist, tag.title);
     entry.caption = QStringLiteral("MP3 Player (") + tag.artist + QStringLiteral(" - ") +
                     tag.title + QLatin1Char(')');
@@ -159,6 +161,11 @@ void Transport::seek(int seconds)
 int Transport::trackedPosition() const
 {
     return display::wholeSeconds(player_.CurrentPosition());
+}
+
+int Transport::progressMaximum() const
+{
+    return std::max(0, display::wholeSeconds(player_.Duration()));
 }
 
 QString Transport::elapsedText() const

@@ -67,6 +67,10 @@ public:
     void seek(int seconds);
     // Timer1: the song-progress slider's value, CurrentPosition in whole seconds.
     int trackedPosition() const;
+    // Duration in whole seconds, 0 while unknown: the slider's maximum at the start of an entry,
+    // and again once a length that was unknown then becomes known (our choice for a position
+    // above the maximum: the window's Timer7 catches the maximum up).
+    int progressMaximum() const;
     // Timer7: the elapsed-time label.
     QString elapsedText() const;
 

@@ -2,12 +2,16 @@
 
 #include "platform/Dialogs.h"
 #include "platform/DragWindow.h"
+#include "platform/MediaPlayer.h"
+#include "platform/NullMediaPlayer.h"
 #include "platform/Twips.h"
 #include "platform/WebBrowser.h"
 #include "player/EventLabel.h"
 #include "player/PlayerArt.h"
 #include "player/PlaylistFile.h"
 #include "player/ShapeBox.h"
+#include "player/Transport.h"
+#include "player/TransportPlaylist.h"
 #include "shell/App.h"
 #include "shell/BrowserWindow.h"
 #include "shell/ConfigWindow.h"
@@ -25,6 +29,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSlider>
+#include <QTimer>
 
 namespace vireo {
 
@@ -75,7 +80,40 @@ QFont smallFont(int pixelSize, bool bold = false)
     return font;
 }
 
+// The window's colours for the Part's 0x00BBGGRR numbers; &H8000000F is the button face.
+QColor colourOf(quint32 value)
+{
+    if (value == display::buttonFace)
+        return PlayerArt::buttonFace();
+    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
+}
+
 } // namespace
+
+// The transport's view of the two parallel lists.
+class frmmp3::Lists final : public TransportPlaylist {
+public:
+    explicit Lists(frmmp3& window) : w_(window) {}
+    int count() const override { return w_.List2->count(); }
+    int selectedIndex() const override
+    {
+        const QListWidgetItem* item = w_.List2->currentItem();
+        return item && item->isSelected() ? w_.List2->currentRow() : -1;
+    }
+    void select(int i) override
+    {
+        if (i >= 0 && i < count())
+            w_.selectInBoth(i);
+    }
+    QString path(int i) const override
+    {
+        const QListWidgetItem* item = w_.List3->item(i);
+        return item ? item->text() : QString();
+    }
+
+private:
+    frmmp3& w_;
+};
 
 frmmp3::frmmp3(App& app) : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), app_(app)
 {
@@ -125,6 +163,7 @@ frmmp3::frmmp3(App& app) : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint
     List2->setStyleSheet(panels);
     Text600->setStyleSheet(panels);
     wire();
+    wireTransport();
     setFixedSize(twips::toPixels(designWidth), twips::toPixels(fullHeight));
 }
 
@@ -399,6 +438,18 @@ void frmmp3::Form_Load()
 {
     loadplaylist(app_.folder().path(PlaylistFile::carryOverName()));
     Text100->clear();
+    // Part 3.3: the component's options 1107, 23 and 24 have no counterpart here. Timer1, Timer3
+    // and Timer100 run; Timer7 waits for the first start; random mode is off.
+    Timer1->start();
+    Timer3->start();
+    Timer100->start();
+    // Part 3.4: the label first reads "100 %"; the slider then moves to 1875, whose volume update
+    // shows 75 % and sets Volume -625.
+    label2->setText(label2->text() + QStringLiteral(" %"));
+    label2->setTextColor(PlayerArt::cyan());
+    HScroll1->setValue(display::volumeAtLoad);
+    scroll_.setText(display::TitleScroll::atLoad());
+    Label666->setText(scroll_.text());
     if (app_.setting(QStringLiteral("3")) == QLatin1String("1"))
         Label9->hide();
     Picture100->hide();
@@ -617,43 +668,239 @@ void frmmp3::Label9_Click()
 
 QString frmmp3::helpText()
 {
-    return QStringLiteral("What are MP3\u2019s?\r\n"
-                          "How do I open a MP3?\r\n"
-                          "How do I create a Playlist?\r\n"
-                          "How do I open a Playlist?\r\n"
-                          "How do I delete a song from the Playlist?\r\n"
-                          "\r\n"
-                          "What are MP3\u2019s?\r\n"
-                          "\r\n"
-                          "An MP3 is a type of file that allows a user to \r\n"
-                          "download CD quality sound from the internet.\r\n"
-                          "\r\n"
-                          "\r\n"
-                          "How do I open an MP3?\r\n"
-                          "\r\n"
-                          "1) Select the open icon (an underlined up arrow)\r\n"
-                          "2) Select an MP3 file\r\n"
-                          "3) Click open, the file should start to play \r\n"
-                          "automatically\r\n"
-                          "\r\n"
-                          "\r\n"
-                          "How do I create a Playlist?\r\n"
-                          "\r\n"
-                          "1) Click on the \"Clear All\" button to create a new list\r\n"
-                          "2) To add songs, click the \"Add Songs\" button\r\n"
-                          "3)  Once you have added songs to the Playlist, \r\n"
-                          "click the \"Save Playlist\" button\r\n"
-                          "\r\n"
-                          "\r\n"
-                          "How do I open a Playlist?\r\n"
-                          "\r\n"
-                          "Select the \"Load List\" button\r\n"
-                          "\r\n"
-                          "\r\n"
-                          "How do I delete a song from the Playlist?\r\n"
-                          "\r\n"
-                          "1) Select the song you want to delete\r\n"
-                          "2) Click the \"Delete Song\" button\r\n");
+    return display::helpText();
+}
+
+// ---- Transport and play order (Part 3.3) -------------------------------------------------
+
+void frmmp3::wireTransport()
+{
+    MediaPlayer1 = app_.newMediaPlayer ? app_.newMediaPlayer(this) : nullptr;
+    if (!MediaPlayer1)
+        MediaPlayer1 = new NullMediaPlayer(this);
+    lists_ = std::make_unique<Lists>(*this);
+    transport_ = std::make_unique<Transport>(
+        *lists_, *MediaPlayer1, app_.pausestate, [this](const QString& path) {
+            mp3.setFilename(path);
+            return Transport::SongTag{mp3.Artist(), mp3.Title()};
+        });
+
+    const auto timer = [this](const char* name, int interval) {
+        auto* t = new QTimer(this);
+        t->setObjectName(QLatin1String(name));
+        t->setInterval(interval);
+        return t;
+    };
+    Timer1 = timer("Timer1", 1);
+    Timer3 = timer("Timer3", 100);
+    Timer7 = timer("Timer7", 100);
+    Timer100 = timer("Timer100", 1000);
+    connect(Timer1, &QTimer::timeout, this, &frmmp3::Timer1_Timer);
+    connect(Timer3, &QTimer::timeout, this, &frmmp3::Timer3_Timer);
+    connect(Timer7, &QTimer::timeout, this, &frmmp3::Timer7_Timer);
+    connect(Timer100, &QTimer::timeout, this, &frmmp3::Timer100_Timer);
+
+    connect(pctPlayD, &ImageBox::Click, this, &frmmp3::pctPlayD_Click);
+    connect(pctPauseD, &ImageBox::Click, this, &frmmp3::pctPauseD_Click);
+    connect(pctStopD, &ImageBox::Click, this, &frmmp3::pctStopD_Click);
+    connect(pctFFD, &ImageBox::MouseUp, this, &frmmp3::pctFFD_MouseUp);
+    connect(pctRRD, &ImageBox::MouseUp, this, &frmmp3::pctRRD_MouseUp);
+    connect(List2, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { List2_DblClick(List2->row(item)); });
+    connect(Label17, &EventLabel::MouseUp, this, &frmmp3::Label17_MouseUp);
+    connect(Label21, &EventLabel::Click, this, &frmmp3::Label21_Click);
+    connect(Picture3, &ImageBox::Click, this, &frmmp3::Picture3_Click);
+    connect(Label18, &EventLabel::Click, this, &frmmp3::Label18_Click);
+    connect(Slider1, &QSlider::sliderPressed, this, &frmmp3::Slider1_MouseDown);
+    connect(Slider1, &QSlider::sliderReleased, this, &frmmp3::Slider1_MouseUp);
+    connect(Slider1, &QSlider::actionTriggered, this, &frmmp3::Slider1_Scroll);
+
+    connect(HScroll1, &QScrollBar::valueChanged, this, &frmmp3::HScroll1_Change);
+    connect(Label1, &EventLabel::DblClick, this, &frmmp3::Label1_DblClick);
+    connect(label2, &EventLabel::DblClick, this, &frmmp3::label2_DblClick);
+    connect(HScroll2, &QScrollBar::valueChanged, this, [this] {
+        if (HScroll2->isSliderDown())
+            HScroll2_Scroll();
+        else
+            HScroll2_Change();
+    });
+    connect(Label4, &EventLabel::DblClick, this, &frmmp3::Label4_DblClick);
+    connect(lblMute, &EventLabel::MouseUp, this, &frmmp3::lblMute_MouseUp);
+
+    // The offset pressed look of "Loop" and of "Randomize" in random mode: 15 twips = 1 pixel.
+    for (EventLabel* label : {Label18, Label21}) {
+        connect(label, &EventLabel::MouseDown, label,
+                [label] { label->move(label->pos() + QPoint(1, 1)); });
+        connect(label, &EventLabel::MouseUp, label,
+                [label] { label->move(label->pos() - QPoint(1, 1)); });
+    }
+
+    connect(transport_.get(), &Transport::elapsedTimerOn, Timer7, qOverload<>(&QTimer::start));
+    connect(transport_.get(), &Transport::entryStarted, this,
+            [this](const Transport::StartedEntry& e) {
+                showEntry(e.progressMaximum, e.songInfo, e.scrollText, e.caption);
+            });
+    connect(transport_.get(), &Transport::continuationChanged, Timer100,
+            [this](bool on) { on ? Timer100->start() : Timer100->stop(); });
+    connect(transport_.get(), &Transport::randomModeChanged, this, [this](bool on) {
+        Label21->setVisible(on);
+        Label17->setVisible(!on);
+        Picture3->setVisible(on);
+        if (on)
+            Picture3->raise();
+    });
+    connect(transport_.get(), &Transport::loopColourChanged, this,
+            [this](quint32 colour) { Label18->setTextColor(colourOf(colour)); });
+    Label18->setTextColor(colourOf(transport_->loopColour()));
+}
+
+void frmmp3::showEntry(int progressMaximum, const QString& songInfo, const QString& scrollText,
+                       const QString& caption)
+{
+    // The label breaks lines at LF; the Part's CR LF is kept in the text it is given.
+    Label69->setText(QString(songInfo).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    Slider1->setMaximum(progressMaximum);
+    scroll_.setText(scrollText);
+    setWindowTitle(caption);
+}
+
+void frmmp3::pctPlayD_Click()
+{
+    transport_->play();
+}
+
+void frmmp3::pctPauseD_Click()
+{
+    transport_->pauseToggle();
+}
+
+void frmmp3::pctStopD_Click()
+{
+    transport_->stop();
+}
+
+void frmmp3::pctFFD_MouseUp()
+{
+    transport_->next();
+}
+
+void frmmp3::pctRRD_MouseUp()
+{
+    transport_->back();
+}
+
+void frmmp3::List2_DblClick(int row)
+{
+    transport_->startEntry(row);
+}
+
+void frmmp3::Label17_MouseUp()
+{
+    transport_->randomModeOn();
+}
+
+void frmmp3::Label21_Click()
+{
+    transport_->randomModeOff();
+}
+
+void frmmp3::Picture3_Click()
+{
+    transport_->ran();
+}
+
+void frmmp3::Label18_Click()
+{
+    transport_->loopToggle();
+}
+
+void frmmp3::Slider1_MouseDown()
+{
+    Timer1->stop();
+}
+
+void frmmp3::Slider1_MouseUp()
+{
+    Timer1->start();
+}
+
+void frmmp3::Slider1_Scroll()
+{
+    // Called as the user moves the slider, before its value follows: the position it moves to.
+    transport_->seek(Slider1->sliderPosition());
+}
+
+void frmmp3::Timer1_Timer()
+{
+    Slider1->setValue(transport_->trackedPosition());
+}
+
+void frmmp3::Timer3_Timer()
+{
+    Label666->setText(scroll_.tick());
+}
+
+void frmmp3::Timer7_Timer()
+{
+    Label25->setText(transport_->elapsedText());
+    // A length that was not known when the entry started (an MP3 without a Xing header).
+    const int maximum = transport_->progressMaximum();
+    if (maximum > 0 && maximum != Slider1->maximum())
+        Slider1->setMaximum(maximum);
+}
+
+void frmmp3::Timer100_Timer()
+{
+    transport_->continuationTick();
+}
+
+// ---- Sound controls (Part 3.4) -----------------------------------------------------------
+
+void frmmp3::HScroll1_Change()
+{
+    label2->setTextColor(PlayerArt::cyan());
+    label2->setText(display::volumeUpdate(*MediaPlayer1, HScroll1->value()));
+}
+
+void frmmp3::Label1_DblClick()
+{
+    HScroll1->setValue(display::volumeFull);
+}
+
+void frmmp3::label2_DblClick()
+{
+    HScroll1->setValue(display::volumeHalf);
+}
+
+void frmmp3::balanceUpdate()
+{
+    if (const auto text = display::balanceUpdate(*MediaPlayer1, HScroll2->value()))
+        Label4->setText(*text);
+}
+
+void frmmp3::HScroll2_Change()
+{
+    balanceUpdate();
+}
+
+void frmmp3::HScroll2_Scroll()
+{
+    Label4->setTextColor(PlayerArt::cyan());
+    balanceUpdate();
+    Label4->setTextColor(PlayerArt::cyan());
+}
+
+void frmmp3::Label4_DblClick()
+{
+    HScroll2->setValue(0);
+}
+
+void frmmp3::lblMute_MouseUp()
+{
+    const display::MuteDisplay shown = display::toggleMute(*MediaPlayer1, HScroll1->value());
+    lblMute->setTextColor(colourOf(shown.muteColour));
+    HScroll1->setEnabled(shown.volumeEnabled);
+    label2->setText(shown.volumeLabel);
 }
 
 } // namespace vireo

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "player/PlayerDisplay.h"
 #include "player/Playlist.h"
 #include "player/clsMP3.h"
 #include "shell/PlayerWindow.h"
@@ -7,6 +8,7 @@
 #include <QPoint>
 #include <QWidget>
 #include <array>
+#include <memory>
 #include <optional>
 
 class QFrame;
@@ -16,11 +18,14 @@ class QListWidget;
 class QPlainTextEdit;
 class QScrollBar;
 class QSlider;
+class QTimer;
 
 namespace vireo {
 
 class App;
 class EventLabel;
+class MediaPlayer;
+class Transport;
 class ImageBox;
 class ShapeBox;
 
@@ -42,6 +47,14 @@ public:
 
     // The one tag reader, kept for the window's life.
     clsMP3 mp3;
+
+    // The media-player component: no visible part. App::newMediaPlayer makes it; without a
+    // maker every command finds no file to play.
+    MediaPlayer* MediaPlayer1;
+
+    // Timers (Part 3.3): position tracking 1 ms, title scroll 100 ms, elapsed time 100 ms
+    // (off until the first start), end-of-song continuation 1000 ms.
+    QTimer *Timer1, *Timer3, *Timer7, *Timer100;
 
     // Frame.
     EventLabel* Label24; // drag strip
@@ -124,6 +137,35 @@ public:
 
     static QString helpText();
 
+    // Transport and play order (Part 3.3); the rules live in the transport.
+    Transport& transport() { return *transport_; }
+    void pctPlayD_Click();
+    void pctPauseD_Click();
+    void pctStopD_Click();
+    void pctFFD_MouseUp();
+    void pctRRD_MouseUp();
+    void List2_DblClick(int row);
+    void Label17_MouseUp();
+    void Label21_Click();
+    void Picture3_Click();
+    void Label18_Click();
+    void Slider1_MouseDown();
+    void Slider1_MouseUp();
+    void Slider1_Scroll();
+    void Timer1_Timer();
+    void Timer3_Timer();
+    void Timer7_Timer();
+    void Timer100_Timer();
+
+    // Displays and sound controls (Part 3.4).
+    void HScroll1_Change();
+    void Label1_DblClick();
+    void label2_DblClick();
+    void HScroll2_Change();
+    void HScroll2_Scroll();
+    void Label4_DblClick();
+    void lblMute_MouseUp();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -139,8 +181,17 @@ private:
     void setHeightTwips(int heightTwips);
     int heightTwips() const;
 
+    void wireTransport();
+    void showEntry(int progressMaximum, const QString& songInfo, const QString& scrollText,
+                   const QString& caption);
+    void balanceUpdate();
+
     App& app_;
     bool unloaded_ = false;
+    class Lists;
+    std::unique_ptr<Lists> lists_;
+    std::unique_ptr<Transport> transport_;
+    display::TitleScroll scroll_;
     // Where the strip was grabbed, while the window moves itself (no window manager moves it).
     std::optional<QPoint> grab_;
 };

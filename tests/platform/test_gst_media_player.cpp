@@ -56,6 +56,7 @@ private Q_SLOTS:
     void balanceAndVolumeTakeEffect();
     void monoIsHeardOnBothSides();
     void busWorksWithTheQtDispatcher();
+    void positionReadCost();
 
 private:
     QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
@@ -374,6 +375,26 @@ void TestGstMediaPlayer::busWorksWithTheQtDispatcher()
     QVERIFY(player.Play());
     QVERIFY(waitFor([&] { return player.Duration() == player.CurrentPosition(); }, 2000));
     QCOMPARE(player.Duration(), 1.0);
+}
+
+void TestGstMediaPlayer::positionReadCost()
+{
+    // Timer1 reads the position every millisecond: what one read costs, playing and paused.
+    GstMediaPlayer player;
+    QVERIFY(player.setFileName(path("tone.mp3")));
+    QVERIFY(player.Play());
+    QTest::qWait(100);
+    for (const char* state : {"playing", "paused"}) {
+        QElapsedTimer timer;
+        timer.start();
+        double sum = 0;
+        for (int i = 0; i < 10000; ++i)
+            sum += player.CurrentPosition();
+        qInfo("CurrentPosition while %s: %.1f us a read", state, timer.nsecsElapsed() / 1e7);
+        QVERIFY(sum > 0);
+        player.Pause();
+        QTest::qWait(50);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestGstMediaPlayer)
