@@ -5,7 +5,7 @@
 
 namespace vireo {
 
-// The hosted media-player component: exactly the operations the player window uses (Part 3.3),
+// The hosted media-player component: exactly the operations the player window uses,
 // under the component's own names. An operation that cannot be done (no file open, a file that
 // cannot be opened) returns false and changes nothing else; callers skip it, as the Part's
 // ignore-and-continue rule says. Nothing here shows a message.
@@ -14,7 +14,7 @@ namespace vireo {
 // - while no file is open: Duration is -1 and CurrentPosition is 0;
 // - while an open file's length is not yet known: Duration is -1;
 // - CurrentPosition equals Duration exactly once the file has played to its end, and never
-//   before (the end-of-song test of Part 3.3 compares the two with ==).
+//   before (the end-of-song test compares the two with ==).
 //
 // Volume and Balance are in hundredths of a decibel, as the original component's were:
 // Volume 0 is full level and -2500 plays 25 dB quieter (range -10000..0); Balance -5000 turns the

@@ -8,7 +8,7 @@ namespace vireo {
 
 class MediaPlayer;
 
-// The player window's display formulas and fixed texts (Part 3.4), apart from any widget.
+// The player window's display formulas and fixed texts, apart from any widget.
 namespace display {
 
 // Colours as 0x00BBGGRR numbers; buttonFace is the system colour &H8000000F.

@@ -11,7 +11,7 @@ namespace vireo {
 
 class MediaPlayer;
 
-// The player's transport and play order (Part 3.3): Play, Pause, Stop, Next, Back, the
+// The player's transport and play order: Play, Pause, Stop, Next, Back, the
 // double-click start, the random pick `ran` with its last-pick rule, Randomize, Loop and the
 // end-of-song continuation of Timer100. The window forwards its events here and shows what the
 // signals say; every command runs its steps under the Part's ignore-and-continue rule, so a step
@@ -23,7 +23,7 @@ public:
         QString artist;
         QString title;
     };
-    // Reads a file's ID3v1 tag (Part 3.1): the path is given with its trailing spaces removed.
+    // Reads a file's ID3v1 tag: the path is given with its trailing spaces removed.
     using TagReader = std::function<SongTag(const QString& path)>;
     // A uniform draw in [0, 1): the runtime's never-seeded generator unless a test gives one.
     using Random = std::function<double()>;

@@ -4,7 +4,7 @@
 
 namespace vireo {
 
-// What the transport needs of the playlist (Part 3.2's List2 and List3): the window's two
+// What the transport needs of the playlist (the playlist's List2 and List3): the window's two
 // parallel lists, or a table in tests.
 class TransportPlaylist {
 public:

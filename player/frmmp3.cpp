@@ -438,12 +438,12 @@ void frmmp3::Form_Load()
 {
     loadplaylist(app_.folder().path(PlaylistFile::carryOverName()));
     Text100->clear();
-    // Part 3.3: the component's options 1107, 23 and 24 have no counterpart here. Timer1, Timer3
+    // The component's options 1107, 23 and 24 have no counterpart here. Timer1, Timer3
     // and Timer100 run; Timer7 waits for the first start; random mode is off.
     Timer1->start();
     Timer3->start();
     Timer100->start();
-    // Part 3.4: the label first reads "100 %"; the slider then moves to 1875, whose volume update
+    // The label first reads "100 %"; the slider then moves to 1875, whose volume update
     // shows 75 % and sets Volume -625.
     label2->setText(label2->text() + QStringLiteral(" %"));
     label2->setTextColor(PlayerArt::cyan());
@@ -671,7 +671,7 @@ QString frmmp3::helpText()
     return display::helpText();
 }
 
-// ---- Transport and play order (Part 3.3) -------------------------------------------------
+// ---- Transport and play order --------------------------------------------------------------
 
 void frmmp3::wireTransport()
 {
@@ -854,7 +854,7 @@ void frmmp3::Timer100_Timer()
     transport_->continuationTick();
 }
 
-// ---- Sound controls (Part 3.4) -----------------------------------------------------------
+// ---- Sound controls --------------------------------------------------------------------------
 
 void frmmp3::HScroll1_Change()
 {

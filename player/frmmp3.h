@@ -52,7 +52,7 @@ public:
     // maker every command finds no file to play.
     MediaPlayer* MediaPlayer1;
 
-    // Timers (Part 3.3): position tracking 1 ms, title scroll 100 ms, elapsed time 100 ms
+    // Timers: position tracking 1 ms, title scroll 100 ms, elapsed time 100 ms
     // (off until the first start), end-of-song continuation 1000 ms.
     QTimer *Timer1, *Timer3, *Timer7, *Timer100;
 
@@ -137,7 +137,7 @@ public:
 
     static QString helpText();
 
-    // Transport and play order (Part 3.3); the rules live in the transport.
+    // Transport and play order; the rules live in the transport.
     Transport& transport() { return *transport_; }
     void pctPlayD_Click();
     void pctPauseD_Click();
@@ -157,7 +157,7 @@ public:
     void Timer7_Timer();
     void Timer100_Timer();
 
-    // Displays and sound controls (Part 3.4).
+    // Displays and sound controls.
     void HScroll1_Change();
     void Label1_DblClick();
     void label2_DblClick();

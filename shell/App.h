@@ -34,7 +34,7 @@ public:
     QString secondsused;
     // "1" while browsing is blocked, "0" after an override, empty before either.
     QString browseblocked;
-    // The MP3 player's pause state (Part 3.3): "True" (playing) or "False" (paused), empty until
+    // The MP3 player's pause state: "True" (playing) or "False" (paused), empty until
     // the first Pause; it lives for the whole run, across closing and reopening the player.
     QString pausestate;
     // The command line after the program name (may name a playlist).
