@@ -1,4 +1,5 @@
 #include "browser/frmbrowser.h"
+#include "parental/frmmisc.h"
 #include "platform/GstMediaPlayer.h"
 #include "platform/IniSettingsStore.h"
 #include "platform/ProgramFolder.h"
@@ -63,6 +64,7 @@ int main(int argc, char* argv[])
         return browser;
     };
     app.browserKind = {[](App& a) -> QWidget* { return frmbrowser::create(a); }, true};
+    app.configKind = {[](App& a) -> QWidget* { return new frmmisc(a); }, false};
 
     std::unique_ptr<formaster> master;
     TerminationWatcher watcher;

@@ -1,0 +1,460 @@
+#include "parental/frmmisc.h"
+
+#include "parental/PasswordGate.h"
+#include "parental/PasswordProcedures.h"
+#include "platform/Dialogs.h"
+#include "platform/Twips.h"
+#include "platform/WebBrowser.h"
+#include "shell/App.h"
+#include "shell/BrowserWindow.h"
+#include "shell/ServiceAddresses.h"
+#include "shell/formaster.h"
+
+#include <QDir>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QWindow>
+
+namespace vireo {
+
+namespace {
+
+// The design size of the window, used when the opener gives none (height, width in twips).
+constexpr double designHeight = 2400;
+constexpr double designWidth = 5520;
+
+QWidget* makePanel(const char* name, QWidget* parent)
+{
+    auto* panel = new QWidget(parent);
+    panel->setObjectName(QLatin1String(name));
+    panel->hide();
+    return panel;
+}
+
+QPushButton* makeButton(const char* text, const char* name, QWidget* parent)
+{
+    auto* button = new QPushButton(QString::fromUtf8(text), parent);
+    button->setObjectName(QLatin1String(name));
+    button->setAutoDefault(false);
+    return button;
+}
+
+QLineEdit* makeEntry(const char* name, const QString& accessibleName, QWidget* parent)
+{
+    auto* entry = new QLineEdit(parent);
+    entry->setObjectName(QLatin1String(name));
+    entry->setAccessibleName(accessibleName);
+    return entry;
+}
+
+QLabel* makeHeading(const char* text, QWidget* parent)
+{
+    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    QFont font = label->font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * 1.2);
+    label->setFont(font);
+    label->setStyleSheet(QStringLiteral("color: #1d3b45;"));
+    return label;
+}
+
+QLabel* makeText(const char* text, QWidget* parent)
+{
+    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    label->setWordWrap(true);
+    return label;
+}
+
+QVBoxLayout* panelLayout(QWidget* panel)
+{
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(10, 8, 10, 8);
+    layout->setSpacing(6);
+    return layout;
+}
+
+QHBoxLayout* buttonRow(std::initializer_list<QPushButton*> buttons)
+{
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    for (QPushButton* button : buttons)
+        row->addWidget(button);
+    return row;
+}
+
+} // namespace
+
+QString frmmisc::openDialogFilter()
+{
+    return QStringLiteral("Web Pages (*.htm;*.html)|*.htm;*.html|Text Files(*.txt)|*.txt|"
+                          "Gif pictures (*.gif)|*.gif|JPG pictures(*.jpg)|*.jpg|"
+                          "BMP Pictures(.bmp)|*.bmp");
+}
+
+frmmisc::frmmisc(App& app) : app_(app)
+{
+    setObjectName(QStringLiteral("frmmisc"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    // The design caption is empty: the opener sets it.
+    setWindowTitle(QString());
+    // A small window of short texts: a size smaller than the usual text, as dialogs of its
+    // kind have, keeps the first-run panel within the size its opener gives it.
+    QFont small = font();
+    small.setPointSizeF(small.pointSizeF() * 0.92);
+    setFont(small);
+
+    Picture1 = buildConfiguration();
+    Picture2 = buildWhatsNew();
+    over = new PasswordGate(
+        Passwords::Kind::Parental, PasswordGate::Style::Prompt,
+        {QString(),
+         QStringLiteral("To override today's browsing limit for this instance, please enter "
+                        "your parental password."),
+         QStringLiteral("Override"), QStringLiteral("Cancel")},
+        app.settings(), app.dialogs(), this);
+    over->setObjectName(QStringLiteral("over"));
+    over->entry->setObjectName(QStringLiteral("Text6"));
+    over->confirmButton->setObjectName(QStringLiteral("Command6"));
+    over->cancelButton->setObjectName(QStringLiteral("Command7"));
+    over->hide();
+    connect(over, &PasswordGate::passed, this, &frmmisc::over_passed);
+    connect(over, &PasswordGate::cancelled, this, &frmmisc::over_cancelled);
+    Picture4 = buildOpen();
+    Picture6 = buildWebSearch();
+    mp3search = buildMp3Search();
+
+    resize(twips::toPixels(designWidth), twips::toPixels(designHeight));
+
+    // Kept above the master window without being its child: a child would be disabled with
+    // the master window, and the override must stay usable while the master is disabled.
+    if (formaster* master = app.master()) {
+        winId();
+        if (QWindow* handle = windowHandle())
+            handle->setTransientParent(master->windowHandle());
+    }
+}
+
+frmmisc::~frmmisc() = default;
+
+QWidget* frmmisc::buildConfiguration()
+{
+    QWidget* panel = makePanel("Picture1", this);
+    QVBoxLayout* layout = panelLayout(panel);
+    layout->addWidget(makeHeading("First run Configuration", panel));
+    layout->addWidget(
+        makeText("At this point in Vireo's configuration, you can choose to implement password "
+                 "protection for both the parent and the teen.  If you don't want to have any "
+                 "passwords, leave the fields blank, and then click ok.",
+                 panel));
+
+    // The two pairs side by side, one column each, sharing their row labels.
+    const QString setLabel = QStringLiteral("Set Password:");
+    const QString confirmLabel = QStringLiteral("Confirm Password:");
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(4);
+    grid->addWidget(new QLabel(setLabel, panel), 1, 0);
+    grid->addWidget(new QLabel(confirmLabel, panel), 2, 0);
+    auto column = [&](int at, const char* title, const char* setName, const char* confirmName,
+                      QLineEdit*& set, QLineEdit*& confirm) {
+        auto* heading = new QLabel(QString::fromUtf8(title), panel);
+        heading->setStyleSheet(QStringLiteral("color: #1d3b45; font-weight: 600;"));
+        // The two columns share the width equally, whatever their headings.
+        heading->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        const QString group = QString::fromUtf8(title) + QLatin1Char(' ');
+        set = makeEntry(setName, group + setLabel, panel);
+        confirm = makeEntry(confirmName, group + confirmLabel, panel);
+        maskEntry(set);
+        maskEntry(confirm);
+        grid->addWidget(heading, 0, at);
+        grid->addWidget(set, 1, at);
+        grid->addWidget(confirm, 2, at);
+        grid->setColumnStretch(at, 1);
+        set->setMinimumWidth(60);
+        confirm->setMinimumWidth(60);
+    };
+    column(1, "Parental Password", "parentalSet", "parentalConfirm", parentalSet, parentalConfirm);
+    column(2, "Teen Password", "teenSet", "teenConfirm", teenSet, teenConfirm);
+    layout->addLayout(grid);
+    layout->addStretch();
+
+    Command1 = makeButton("OK", "Command1", panel);
+    layout->addLayout(buttonRow({Command1}));
+    connect(Command1, &QPushButton::clicked, this, &frmmisc::Command1_Click);
+    return panel;
+}
+
+QWidget* frmmisc::buildWhatsNew()
+{
+    QWidget* panel = makePanel("Picture2", this);
+    QVBoxLayout* layout = panelLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 8);
+    // The page view goes in front of the button row when it is made.
+    Command2 = makeButton("Done", "Command2", panel);
+    auto* row = buttonRow({Command2});
+    row->setContentsMargins(0, 0, 10, 0);
+    layout->addStretch();
+    layout->addLayout(row);
+    connect(Command2, &QPushButton::clicked, this, &frmmisc::Command2_Click);
+    return panel;
+}
+
+QWidget* frmmisc::buildOpen()
+{
+    QWidget* panel = makePanel("Picture4", this);
+    QVBoxLayout* layout = panelLayout(panel);
+    layout->addWidget(makeHeading("Open", panel));
+    layout->addWidget(makeText("Select a file, or type a web address for Vireo to open.", panel));
+    Text1 = makeEntry("Text1", QStringLiteral("File or web address"), panel);
+    Command3 = makeButton("Select File", "Command3", panel);
+    auto* box = new QHBoxLayout;
+    box->addWidget(Text1, 1);
+    box->addWidget(Command3);
+    layout->addLayout(box);
+    layout->addStretch();
+    Command4 = makeButton("Open", "Command4", panel);
+    Command5 = makeButton("Cancel", "Command5", panel);
+    layout->addLayout(buttonRow({Command4, Command5}));
+    connect(Command3, &QPushButton::clicked, this, &frmmisc::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &frmmisc::Command4_Click);
+    connect(Text1, &QLineEdit::returnPressed, this, &frmmisc::Command4_Click);
+    connect(Command5, &QPushButton::clicked, this, &frmmisc::Command5_Click);
+    return panel;
+}
+
+QWidget* frmmisc::buildWebSearch()
+{
+    QWidget* panel = makePanel("Picture6", this);
+    QVBoxLayout* layout = panelLayout(panel);
+    layout->addWidget(makeHeading("Search the Internet", panel));
+    layout->addWidget(makeText("Type your search criteria in the box below, and click go.", panel));
+    Text2 = makeEntry("Text2", QStringLiteral("Search criteria"), panel);
+    layout->addWidget(Text2);
+    layout->addStretch();
+    Command9 = makeButton("Go!", "Command9", panel);
+    Command8 = makeButton("Cancel", "Command8", panel);
+    layout->addLayout(buttonRow({Command9, Command8}));
+    connect(Command9, &QPushButton::clicked, this, &frmmisc::Command9_Click);
+    connect(Text2, &QLineEdit::returnPressed, this, &frmmisc::Command9_Click);
+    connect(Command8, &QPushButton::clicked, this, &frmmisc::Command8_Click);
+    return panel;
+}
+
+QWidget* frmmisc::buildMp3Search()
+{
+    QWidget* panel = makePanel("mp3search", this);
+    QVBoxLayout* layout = panelLayout(panel);
+    layout->addWidget(makeHeading("MP3 Search", panel));
+    layout->addWidget(
+        makeText("Type either the artist, song, or both in the box and click go.", panel));
+    Text7 = makeEntry("Text7", QStringLiteral("Artist or song"), panel);
+    layout->addWidget(Text7);
+    layout->addStretch();
+    Command11 = makeButton("Go!", "Command11", panel);
+    Command10 = makeButton("Cancel", "Command10", panel);
+    layout->addLayout(buttonRow({Command11, Command10}));
+    connect(Command11, &QPushButton::clicked, this, &frmmisc::Command11_Click);
+    connect(Text7, &QLineEdit::returnPressed, this, &frmmisc::Command11_Click);
+    connect(Command10, &QPushButton::clicked, this, &frmmisc::Command10_Click);
+    return panel;
+}
+
+QList<QWidget*> frmmisc::panels() const
+{
+    return {Picture1, Picture2, over, Picture4, Picture6, mp3search};
+}
+
+QWidget* frmmisc::panelWidget(Panel panel) const
+{
+    switch (panel) {
+    case Panel::Configuration:
+        return Picture1;
+    case Panel::WhatsNew:
+        return Picture2;
+    case Panel::Override:
+        return over;
+    case Panel::Open:
+        return Picture4;
+    case Panel::WebSearch:
+        return Picture6;
+    case Panel::Mp3Search:
+        return mp3search;
+    }
+    return nullptr;
+}
+
+void frmmisc::showPanel(Panel panel, const QString& caption,
+                        std::optional<QSizeF> heightWidthTwips)
+{
+    setWindowTitle(caption);
+    if (heightWidthTwips)
+        sizeToTwips(*heightWidthTwips);
+    panel_ = panel;
+    QWidget* shown = panelWidget(panel);
+    for (QWidget* w : panels())
+        w->setVisible(w == shown);
+    if (panel == Panel::WhatsNew)
+        showWhatsNewPage();
+
+    // The first box of the panel takes the typing.
+    QWidget* first = nullptr;
+    switch (panel) {
+    case Panel::Configuration:
+        first = parentalSet;
+        break;
+    case Panel::WhatsNew:
+        first = Command2;
+        break;
+    case Panel::Override:
+        first = over->entry;
+        break;
+    case Panel::Open:
+        first = Text1;
+        break;
+    case Panel::WebSearch:
+        first = Text2;
+        break;
+    case Panel::Mp3Search:
+        first = Text7;
+        break;
+    }
+    first->setFocus();
+}
+
+void frmmisc::sizeToTwips(const QSizeF& heightWidth)
+{
+    // The pair holds the height first, then the width; both are the whole window's, frame
+    // included.
+    const double heightTwips = heightWidth.width();
+    const double widthTwips = heightWidth.height();
+    const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize(0, 0);
+    resize(twips::toPixels(widthTwips) - frame.width(),
+           twips::toPixels(heightTwips) - frame.height());
+}
+
+void frmmisc::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    for (QWidget* w : panels())
+        w->setGeometry(rect());
+}
+
+void frmmisc::showWhatsNewPage()
+{
+    // The page engine is costly to start, and only this panel shows a page, so the view is
+    // made when the panel is first shown rather than with the window.
+    if (WebBrowser1_ || !app_.newWebBrowser)
+        return;
+    WebBrowser1_ = app_.newWebBrowser(Picture2);
+    if (!WebBrowser1_)
+        return;
+    WebBrowser1_->setObjectName(QStringLiteral("WebBrowser1"));
+    if (QWidget* view = WebBrowser1_->view()) {
+        view->setObjectName(QStringLiteral("WebBrowser1"));
+        view->setAccessibleName(QStringLiteral("What's new"));
+        auto* layout = static_cast<QVBoxLayout*>(Picture2->layout());
+        // Replaces the stretch that stands in for the page.
+        delete layout->takeAt(0);
+        layout->insertWidget(0, view, 1);
+    }
+    WebBrowser1_->Navigate(app_.folder().path(QStringLiteral("\\what.html")));
+}
+
+void frmmisc::navigateNewBrowser(const QString& address)
+{
+    if (BrowserWindow* browser = app_.newBrowser())
+        browser->WebBrowser1().Navigate(address);
+}
+
+// Configuration "OK": both passwords, then the what's-new page.
+void frmmisc::Command1_Click()
+{
+    Passwords passwords(app_.settings());
+    const FirstRunOutcome outcome = setBothPasswords(
+        passwords, {parentalSet->text(), parentalConfirm->text(), teenSet->text(),
+                    teenConfirm->text()});
+    app_.dialogs().message(firstRunMessage(outcome));
+    if (outcome != FirstRunOutcome::BothSet)
+        return;
+    // The typed passwords are not kept once stored.
+    for (QLineEdit* entry : {parentalSet, parentalConfirm, teenSet, teenConfirm})
+        entry->clear();
+    showPanel(Panel::WhatsNew, QStringLiteral("What's New?"), QSizeF(4815, 6870));
+}
+
+// What's new "Done".
+void frmmisc::Command2_Click()
+{
+    close();
+}
+
+// "Select File": the chosen path replaces the box's text; a cancelled dialog empties it.
+void frmmisc::Command3_Click()
+{
+    FileDialogRequest request;
+    request.title = openDialogTitle();
+    request.filter = openDialogFilter();
+    request.initialFolder = QDir::currentPath();
+    Text1->setText(app_.dialogs().openFile(request));
+}
+
+// "Open": the text exactly as typed, a web address or a file path.
+void frmmisc::Command4_Click()
+{
+    const QString address = Text1->text();
+    navigateNewBrowser(address);
+    close();
+}
+
+void frmmisc::Command5_Click()
+{
+    close();
+}
+
+void frmmisc::over_passed()
+{
+    if (formaster* master = app_.master()) {
+        master->setEnabled(true);
+        master->Timer4->stop();
+    }
+    app_.browseblocked = QStringLiteral("0");
+    close();
+}
+
+// Closing without the password leaves the master window disabled.
+void frmmisc::over_cancelled()
+{
+    close();
+}
+
+void frmmisc::Command9_Click()
+{
+    const QString address = address::webSearch(Text2->text());
+    navigateNewBrowser(address);
+    close();
+}
+
+void frmmisc::Command8_Click()
+{
+    close();
+}
+
+void frmmisc::Command11_Click()
+{
+    const QString address = address::mp3Search(Text7->text());
+    navigateNewBrowser(address);
+    close();
+}
+
+void frmmisc::Command10_Click()
+{
+    close();
+}
+
+} // namespace vireo
