@@ -57,8 +57,8 @@ PasswordChangePanel::PasswordChangePanel(Passwords::Kind kind, SettingsStore& se
 void PasswordChangePanel::change()
 {
     Passwords passwords(settings_);
-    const ChangeOutcome outcome = changePassword(passwords, kind_, oldEntry->text(),
-                                                 newEntry->text(), confirmEntry->text());
+    const ChangeOutcome outcome =
+        changePassword(passwords, kind_, oldEntry->text(), newEntry->text(), confirmEntry->text());
     dialogs_.message(changeMessage(kind_, outcome));
 }
 

@@ -37,7 +37,10 @@ ChangeOutcome changePassword(Passwords& passwords, Passwords::Kind kind, const Q
 QString changeMessage(Passwords::Kind kind, ChangeOutcome outcome);
 
 namespace passwordText {
-inline QString changed() { return QStringLiteral("Password Changed!"); }
+inline QString changed()
+{
+    return QStringLiteral("Password Changed!");
+}
 inline QString parentalMismatch()
 {
     return QStringLiteral(

@@ -289,8 +289,7 @@ QWidget* frmmisc::panelWidget(Panel panel) const
     return nullptr;
 }
 
-void frmmisc::showPanel(Panel panel, const QString& caption,
-                        std::optional<QSizeF> heightWidthTwips)
+void frmmisc::showPanel(Panel panel, const QString& caption, std::optional<QSizeF> heightWidthTwips)
 {
     setWindowTitle(caption);
     if (heightWidthTwips)
@@ -376,9 +375,9 @@ void frmmisc::navigateNewBrowser(const QString& address)
 void frmmisc::Command1_Click()
 {
     Passwords passwords(app_.settings());
-    const FirstRunOutcome outcome = setBothPasswords(
-        passwords, {parentalSet->text(), parentalConfirm->text(), teenSet->text(),
-                    teenConfirm->text()});
+    const FirstRunOutcome outcome =
+        setBothPasswords(passwords, {parentalSet->text(), parentalConfirm->text(), teenSet->text(),
+                                     teenConfirm->text()});
     app_.dialogs().message(firstRunMessage(outcome));
     if (outcome != FirstRunOutcome::BothSet)
         return;

@@ -113,13 +113,13 @@ private Q_SLOTS:
         panel.confirmEntry->clear();
         panel.newEntry->clear();
         QTest::mouseClick(panel.changeButton, Qt::LeftButton);
-        QCOMPARE(dialogs.messages(),
-                 (QStringList{
-                     QStringLiteral(
-                         "The old password you entered doesn't match your current password!"),
-                     QStringLiteral(
-                         "Your password could not be set, because the passwords don't match!"),
-                     QStringLiteral("Password Changed!")}));
+        QCOMPARE(
+            dialogs.messages(),
+            (QStringList{
+                QStringLiteral("The old password you entered doesn't match your current password!"),
+                QStringLiteral(
+                    "Your password could not be set, because the passwords don't match!"),
+                QStringLiteral("Password Changed!")}));
         QCOMPARE(settings.read(app, section, QStringLiteral("CPUFace")), QString());
         QCOMPARE(panel.oldEntry->text(), QStringLiteral("old"));
 

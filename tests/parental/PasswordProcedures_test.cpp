@@ -68,9 +68,9 @@ private Q_SLOTS:
         QCOMPARE(settings.writes().at(0),
                  (MemorySettingsStore::Write{app, section, parentalKey, QString()}));
         QCOMPARE(settings.read(app, section, teenKey), QString());
-        QCOMPARE(firstRunMessage(FirstRunOutcome::TeenMismatch),
-                 QStringLiteral(
-                     "Your passwords could not be set, because the passwords don't match!"));
+        QCOMPARE(
+            firstRunMessage(FirstRunOutcome::TeenMismatch),
+            QStringLiteral("Your passwords could not be set, because the passwords don't match!"));
     }
 
     // The stored value is as the Windows program left it (typed), so no hashing is needed
@@ -87,11 +87,11 @@ private Q_SLOTS:
 
         const int parental = int(Kind::Parental);
         const int teen = int(Kind::Teen);
-        const QString oldWrong = QStringLiteral(
-            "The old password you entered doesn't match your current password!");
+        const QString oldWrong =
+            QStringLiteral("The old password you entered doesn't match your current password!");
         QTest::newRow("parental old wrong")
-            << parental << QStringLiteral("abc") << QStringLiteral("ABC") << QString()
-            << QString() << int(ChangeOutcome::OldMismatch) << oldWrong;
+            << parental << QStringLiteral("abc") << QStringLiteral("ABC") << QString() << QString()
+            << int(ChangeOutcome::OldMismatch) << oldWrong;
         QTest::newRow("teen old wrong by a trailing space")
             << teen << QStringLiteral("abc") << QStringLiteral("abc ") << QString() << QString()
             << int(ChangeOutcome::OldMismatch) << oldWrong;
@@ -109,8 +109,8 @@ private Q_SLOTS:
             << QStringLiteral("Your password could not be set, because the passwords don't "
                               "match!");
         QTest::newRow("parental to empty")
-            << parental << QStringLiteral("abc") << QStringLiteral("abc") << QString()
-            << QString() << int(ChangeOutcome::Changed) << QStringLiteral("Password Changed!");
+            << parental << QStringLiteral("abc") << QStringLiteral("abc") << QString() << QString()
+            << int(ChangeOutcome::Changed) << QStringLiteral("Password Changed!");
         QTest::newRow("teen from empty to empty")
             << teen << QString() << QString() << QString() << QString()
             << int(ChangeOutcome::Changed) << QStringLiteral("Password Changed!");

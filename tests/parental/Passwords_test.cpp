@@ -37,29 +37,29 @@ private Q_SLOTS:
         QTest::newRow("absent, empty entry") << QString() << false << QString() << true;
         QTest::newRow("absent, some entry") << QString() << false << QStringLiteral("a") << false;
         QTest::newRow("absent, a space") << QString() << false << QStringLiteral(" ") << false;
-        QTest::newRow("legacy, same") << QStringLiteral("Tiger7") << false
-                                      << QStringLiteral("Tiger7") << true;
-        QTest::newRow("legacy, other case") << QStringLiteral("Tiger7") << false
-                                            << QStringLiteral("tiger7") << false;
-        QTest::newRow("legacy, trailing space") << QStringLiteral("Tiger7") << false
-                                                << QStringLiteral("Tiger7 ") << false;
-        QTest::newRow("legacy with a space, same") << QStringLiteral("my dog") << false
-                                                   << QStringLiteral("my dog") << true;
-        QTest::newRow("legacy, empty entry") << QStringLiteral("Tiger7") << false << QString()
-                                             << false;
-        QTest::newRow("hash, same") << QStringLiteral("Tiger7") << true
-                                    << QStringLiteral("Tiger7") << true;
-        QTest::newRow("hash, other case") << QStringLiteral("Tiger7") << true
-                                          << QStringLiteral("TIGER7") << false;
-        QTest::newRow("hash, trailing space") << QStringLiteral("Tiger7") << true
-                                              << QStringLiteral("Tiger7 ") << false;
-        QTest::newRow("hash, empty entry") << QStringLiteral("Tiger7") << true << QString()
-                                           << false;
+        QTest::newRow("legacy, same")
+            << QStringLiteral("Tiger7") << false << QStringLiteral("Tiger7") << true;
+        QTest::newRow("legacy, other case")
+            << QStringLiteral("Tiger7") << false << QStringLiteral("tiger7") << false;
+        QTest::newRow("legacy, trailing space")
+            << QStringLiteral("Tiger7") << false << QStringLiteral("Tiger7 ") << false;
+        QTest::newRow("legacy with a space, same")
+            << QStringLiteral("my dog") << false << QStringLiteral("my dog") << true;
+        QTest::newRow("legacy, empty entry")
+            << QStringLiteral("Tiger7") << false << QString() << false;
+        QTest::newRow("hash, same")
+            << QStringLiteral("Tiger7") << true << QStringLiteral("Tiger7") << true;
+        QTest::newRow("hash, other case")
+            << QStringLiteral("Tiger7") << true << QStringLiteral("TIGER7") << false;
+        QTest::newRow("hash, trailing space")
+            << QStringLiteral("Tiger7") << true << QStringLiteral("Tiger7 ") << false;
+        QTest::newRow("hash, empty entry")
+            << QStringLiteral("Tiger7") << true << QString() << false;
         QTest::newRow("hash, non-ASCII") << QStringLiteral("Gr\u00fc\u00dfe") << true
                                          << QStringLiteral("Gr\u00fc\u00dfe") << true;
         // The hash text itself typed as the password is not the password.
-        QTest::newRow("hash typed as entry") << QStringLiteral("Tiger7") << true
-                                             << QStringLiteral("<hash>") << false;
+        QTest::newRow("hash typed as entry")
+            << QStringLiteral("Tiger7") << true << QStringLiteral("<hash>") << false;
     }
     void verify()
     {
@@ -141,14 +141,13 @@ private Q_SLOTS:
         {
             IniSettingsStore settings(dir.path());
             Passwords passwords(settings);
-            QCOMPARE(setBothPasswords(passwords, {QStringLiteral("ParentSecret1"),
-                                                  QStringLiteral("ParentSecret1"),
-                                                  QStringLiteral("TeenSecret2"),
-                                                  QStringLiteral("TeenSecret2")}),
-                     FirstRunOutcome::BothSet);
+            QCOMPARE(
+                setBothPasswords(passwords,
+                                 {QStringLiteral("ParentSecret1"), QStringLiteral("ParentSecret1"),
+                                  QStringLiteral("TeenSecret2"), QStringLiteral("TeenSecret2")}),
+                FirstRunOutcome::BothSet);
             QCOMPARE(changePassword(passwords, Kind::Teen, QStringLiteral("TeenSecret2"),
-                                    QStringLiteral("TeenChanged3"),
-                                    QStringLiteral("TeenChanged3")),
+                                    QStringLiteral("TeenChanged3"), QStringLiteral("TeenChanged3")),
                      ChangeOutcome::Changed);
             QVERIFY(passwords.verify(Kind::Parental, QStringLiteral("ParentSecret1")));
             QVERIFY(passwords.verify(Kind::Teen, QStringLiteral("TeenChanged3")));

@@ -47,8 +47,7 @@ class frmmiscTest : public QObject {
 
     frmmisc* window() const { return dynamic_cast<frmmisc*>(app->openWindow(app->configKind)); }
 
-    frmmisc* open(Panel panel, const QString& caption,
-                  std::optional<QSizeF> size = std::nullopt)
+    frmmisc* open(Panel panel, const QString& caption, std::optional<QSizeF> size = std::nullopt)
     {
         ConfigWindow* config = app->config();
         if (!config)
@@ -67,7 +66,10 @@ class frmmiscTest : public QObject {
         return calls;
     }
 
-    static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    static void flushDeletes()
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 
     // The window closed and, once deleted, the next opening makes a new one.
     void verifyClosed()
@@ -153,21 +155,21 @@ private Q_SLOTS:
             return t;
         };
         QCOMPARE(texts(w->Picture6),
-                 (QStringList{QStringLiteral("Search the Internet"),
-                              QStringLiteral(
-                                  "Type your search criteria in the box below, and click go."),
-                              QStringLiteral("Go!"), QStringLiteral("Cancel")}));
+                 (QStringList{
+                     QStringLiteral("Search the Internet"),
+                     QStringLiteral("Type your search criteria in the box below, and click go."),
+                     QStringLiteral("Go!"), QStringLiteral("Cancel")}));
         QCOMPARE(texts(w->mp3search),
                  (QStringList{QStringLiteral("MP3 Search"),
                               QStringLiteral(
                                   "Type either the artist, song, or both in the box and click go."),
                               QStringLiteral("Go!"), QStringLiteral("Cancel")}));
-        QCOMPARE(texts(w->Picture4),
-                 (QStringList{
-                     QStringLiteral("Open"),
-                     QStringLiteral("Select a file, or type a web address for Vireo to open."),
-                     QStringLiteral("Select File"), QStringLiteral("Open"),
-                     QStringLiteral("Cancel")}));
+        QCOMPARE(
+            texts(w->Picture4),
+            (QStringList{QStringLiteral("Open"),
+                         QStringLiteral("Select a file, or type a web address for Vireo to open."),
+                         QStringLiteral("Select File"), QStringLiteral("Open"),
+                         QStringLiteral("Cancel")}));
         QCOMPARE(w->over->prompt->text(),
                  QStringLiteral("To override today's browsing limit for this instance, please "
                                 "enter your parental password."));
@@ -188,8 +190,8 @@ private Q_SLOTS:
         QVERIFY(config.contains(QStringLiteral("Teen Password")));
         QCOMPARE(w->teenConfirm->accessibleName(),
                  QStringLiteral("Teen Password Confirm Password:"));
-        for (QLineEdit* e : {w->parentalSet, w->parentalConfirm, w->teenSet, w->teenConfirm,
-                             w->over->entry})
+        for (QLineEdit* e :
+             {w->parentalSet, w->parentalConfirm, w->teenSet, w->teenConfirm, w->over->entry})
             QCOMPARE(e->echoMode(), QLineEdit::Password);
         for (QLineEdit* e : {w->Text1, w->Text2, w->Text7})
             QCOMPARE(e->echoMode(), QLineEdit::Normal);
@@ -202,9 +204,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("address");
         const QString mp3 = site::audioSearchBase() + QStringLiteral("/Search/Search.phtml?query=");
         const QString mp3Tail = QStringLiteral("&index=audio&protocol=all&x=16&y=15");
-        QTest::newRow("web: rock bands") << int(Panel::WebSearch) << QStringLiteral("rock bands")
-                                         << QStringLiteral(
-                                                "https://www.bing.com/search?q=rock%20bands");
+        QTest::newRow("web: rock bands")
+            << int(Panel::WebSearch) << QStringLiteral("rock bands")
+            << QStringLiteral("https://www.bing.com/search?q=rock%20bands");
         QTest::newRow("web: R&B") << int(Panel::WebSearch) << QStringLiteral("R&B")
                                   << QStringLiteral("https://www.bing.com/search?q=R%26B");
         QTest::newRow("web: empty") << int(Panel::WebSearch) << QString()
@@ -245,8 +247,8 @@ private Q_SLOTS:
         frmmisc* w = open(Panel::WebSearch, QStringLiteral("Search"));
         QTest::keyClicks(w->Text2, QStringLiteral("skate parks"));
         QTest::keyClick(w->Text2, Qt::Key_Return);
-        QCOMPARE(navigated(),
-                 QStringList{QStringLiteral("Navigate https://www.bing.com/search?q=skate%20parks")});
+        QCOMPARE(navigated(), QStringList{QStringLiteral(
+                                  "Navigate https://www.bing.com/search?q=skate%20parks")});
         verifyClosed();
     }
 
@@ -396,8 +398,8 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("entries");
         QTest::addColumn<QString>("message");
         QTest::addColumn<bool>("whatsNew");
-        QTest::newRow("all empty") << QStringList{{}, {}, {}, {}}
-                                   << QStringLiteral("Password Changed!") << true;
+        QTest::newRow("all empty")
+            << QStringList{{}, {}, {}, {}} << QStringLiteral("Password Changed!") << true;
         QTest::newRow("parental mismatch")
             << QStringList{QStringLiteral("a"), QStringLiteral("b"), {}, {}}
             << QStringLiteral(
@@ -413,8 +415,8 @@ private Q_SLOTS:
         QFETCH(QStringList, entries);
         QFETCH(QString, message);
         QFETCH(bool, whatsNew);
-        frmmisc* w = open(Panel::Configuration, QStringLiteral("Vireo Configuration"),
-                          QSizeF(3330, 5520));
+        frmmisc* w =
+            open(Panel::Configuration, QStringLiteral("Vireo Configuration"), QSizeF(3330, 5520));
         QCOMPARE(w->frameGeometry().size(), QSize(368, 222)); // frame included
         QTest::keyClicks(w->parentalSet, entries[0]);
         QTest::keyClicks(w->parentalConfirm, entries[1]);
@@ -436,9 +438,8 @@ private Q_SLOTS:
         QVERIFY(!w->Picture1->isVisible());
         auto* page = dynamic_cast<FakeWebBrowser*>(w->WebBrowser1());
         QVERIFY(page);
-        QCOMPARE(page->calls,
-                 QStringList{QStringLiteral("Navigate ") + folder.path() +
-                             QStringLiteral("/what.html")});
+        QCOMPARE(page->calls, QStringList{QStringLiteral("Navigate ") + folder.path() +
+                                          QStringLiteral("/what.html")});
         QTest::mouseClick(w->Command2, Qt::LeftButton);
         verifyClosed();
     }

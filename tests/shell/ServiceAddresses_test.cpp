@@ -14,17 +14,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("address");
         QTest::newRow("two words") << QStringLiteral("rock bands")
                                    << QStringLiteral("https://www.bing.com/search?q=rock%20bands");
-        QTest::newRow("ampersand") << QStringLiteral("R&B")
-                                   << QStringLiteral("https://www.bing.com/search?q=R%26B");
+        QTest::newRow("ampersand")
+            << QStringLiteral("R&B") << QStringLiteral("https://www.bing.com/search?q=R%26B");
         QTest::newRow("empty") << QString() << QStringLiteral("https://www.bing.com/search?q=");
-        QTest::newRow("query signs") << QStringLiteral("a=b?c#d+e%")
-                                     << QStringLiteral(
-                                            "https://www.bing.com/search?q=a%3Db%3Fc%23d%2Be%25");
-        QTest::newRow("unreserved kept") << QStringLiteral("AZaz09-._~")
-                                         << QStringLiteral("https://www.bing.com/search?q=AZaz09-._~");
-        QTest::newRow("non-ASCII as UTF-8") << QStringLiteral("Beyonc\u00e9")
-                                            << QStringLiteral(
-                                                   "https://www.bing.com/search?q=Beyonc%C3%A9");
+        QTest::newRow("query signs")
+            << QStringLiteral("a=b?c#d+e%")
+            << QStringLiteral("https://www.bing.com/search?q=a%3Db%3Fc%23d%2Be%25");
+        QTest::newRow("unreserved kept")
+            << QStringLiteral("AZaz09-._~")
+            << QStringLiteral("https://www.bing.com/search?q=AZaz09-._~");
+        QTest::newRow("non-ASCII as UTF-8")
+            << QStringLiteral("Beyonc\u00e9")
+            << QStringLiteral("https://www.bing.com/search?q=Beyonc%C3%A9");
     }
     void webSearch()
     {
@@ -68,8 +69,8 @@ private Q_SLOTS:
         QTest::newRow("empty screen name")
             << QString() << QStringLiteral("Hello!")
             << QStringLiteral("aim:goim?screenname=&message=Hello%21");
-        QTest::newRow("both empty") << QString() << QString()
-                                    << QStringLiteral("aim:goim?screenname=&message=");
+        QTest::newRow("both empty")
+            << QString() << QString() << QStringLiteral("aim:goim?screenname=&message=");
         // An ampersand or a space in the message stays inside the message value.
         QTest::newRow("ampersand and space")
             << QStringLiteral("my pal") << QStringLiteral("rock & roll")
