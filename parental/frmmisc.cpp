@@ -205,64 +205,58 @@ QWidget* frmmisc::buildWhatsNew()
     return panel;
 }
 
+QWidget* frmmisc::buildBoxPanel(const BoxPanel& spec, QLineEdit*& box, QPushButton*& go,
+                                QPushButton*& cancel, QPushButton** beside)
+{
+    QWidget* panel = makePanel(spec.name, this);
+    QVBoxLayout* layout = panelLayout(panel);
+    layout->addWidget(makeHeading(spec.title, panel));
+    layout->addWidget(makeText(spec.text, panel));
+    box = makeEntry(spec.box, QString::fromUtf8(spec.boxLabel), panel);
+    auto* row = new QHBoxLayout;
+    row->addWidget(box, 1);
+    if (beside) {
+        *beside = makeButton(spec.besideText, spec.beside, panel);
+        row->addWidget(*beside);
+    }
+    layout->addLayout(row);
+    layout->addStretch();
+    go = makeButton(spec.goText, spec.go, panel);
+    cancel = makeButton("Cancel", spec.cancel, panel);
+    layout->addLayout(buttonRow({go, cancel}));
+    connect(go, &QPushButton::clicked, this, spec.onGo);
+    connect(box, &QLineEdit::returnPressed, this, spec.onGo);
+    connect(cancel, &QPushButton::clicked, this, spec.onCancel);
+    return panel;
+}
+
 QWidget* frmmisc::buildOpen()
 {
-    QWidget* panel = makePanel("Picture4", this);
-    QVBoxLayout* layout = panelLayout(panel);
-    layout->addWidget(makeHeading("Open", panel));
-    layout->addWidget(makeText("Select a file, or type a web address for Vireo to open.", panel));
-    Text1 = makeEntry("Text1", QStringLiteral("File or web address"), panel);
-    Command3 = makeButton("Select File", "Command3", panel);
-    auto* box = new QHBoxLayout;
-    box->addWidget(Text1, 1);
-    box->addWidget(Command3);
-    layout->addLayout(box);
-    layout->addStretch();
-    Command4 = makeButton("Open", "Command4", panel);
-    Command5 = makeButton("Cancel", "Command5", panel);
-    layout->addLayout(buttonRow({Command4, Command5}));
+    QWidget* panel = buildBoxPanel(
+        {"Picture4", "Open", "Select a file, or type a web address for Vireo to open.", "Text1",
+         "File or web address", "Command4", "Open", "Command5", "Command3", "Select File",
+         &frmmisc::Command4_Click, &frmmisc::Command5_Click},
+        Text1, Command4, Command5, &Command3);
     connect(Command3, &QPushButton::clicked, this, &frmmisc::Command3_Click);
-    connect(Command4, &QPushButton::clicked, this, &frmmisc::Command4_Click);
-    connect(Text1, &QLineEdit::returnPressed, this, &frmmisc::Command4_Click);
-    connect(Command5, &QPushButton::clicked, this, &frmmisc::Command5_Click);
     return panel;
 }
 
 QWidget* frmmisc::buildWebSearch()
 {
-    QWidget* panel = makePanel("Picture6", this);
-    QVBoxLayout* layout = panelLayout(panel);
-    layout->addWidget(makeHeading("Search the Internet", panel));
-    layout->addWidget(makeText("Type your search criteria in the box below, and click go.", panel));
-    Text2 = makeEntry("Text2", QStringLiteral("Search criteria"), panel);
-    layout->addWidget(Text2);
-    layout->addStretch();
-    Command9 = makeButton("Go!", "Command9", panel);
-    Command8 = makeButton("Cancel", "Command8", panel);
-    layout->addLayout(buttonRow({Command9, Command8}));
-    connect(Command9, &QPushButton::clicked, this, &frmmisc::Command9_Click);
-    connect(Text2, &QLineEdit::returnPressed, this, &frmmisc::Command9_Click);
-    connect(Command8, &QPushButton::clicked, this, &frmmisc::Command8_Click);
-    return panel;
+    return buildBoxPanel({"Picture6", "Search the Internet",
+                          "Type your search criteria in the box below, and click go.", "Text2",
+                          "Search criteria", "Command9", "Go!", "Command8", nullptr, nullptr,
+                          &frmmisc::Command9_Click, &frmmisc::Command8_Click},
+                         Text2, Command9, Command8);
 }
 
 QWidget* frmmisc::buildMp3Search()
 {
-    QWidget* panel = makePanel("mp3search", this);
-    QVBoxLayout* layout = panelLayout(panel);
-    layout->addWidget(makeHeading("MP3 Search", panel));
-    layout->addWidget(
-        makeText("Type either the artist, song, or both in the box and click go.", panel));
-    Text7 = makeEntry("Text7", QStringLiteral("Artist or song"), panel);
-    layout->addWidget(Text7);
-    layout->addStretch();
-    Command11 = makeButton("Go!", "Command11", panel);
-    Command10 = makeButton("Cancel", "Command10", panel);
-    layout->addLayout(buttonRow({Command11, Command10}));
-    connect(Command11, &QPushButton::clicked, this, &frmmisc::Command11_Click);
-    connect(Text7, &QLineEdit::returnPressed, this, &frmmisc::Command11_Click);
-    connect(Command10, &QPushButton::clicked, this, &frmmisc::Command10_Click);
-    return panel;
+    return buildBoxPanel({"mp3search", "MP3 Search",
+                          "Type either the artist, song, or both in the box and click go.", "Text7",
+                          "Artist or song", "Command11", "Go!", "Command10", nullptr, nullptr,
+                          &frmmisc::Command11_Click, &frmmisc::Command10_Click},
+                         Text7, Command11, Command10);
 }
 
 QList<QWidget*> frmmisc::panels() const

@@ -76,6 +76,15 @@ protected:
 private:
     QWidget* buildConfiguration();
     QWidget* buildWhatsNew();
+    // A panel of a heading, a text, one box and a go and a cancel button.
+    struct BoxPanel {
+        const char *name, *title, *text, *box, *boxLabel, *go, *goText, *cancel;
+        const char *beside, *besideText; // a button beside the box, if any
+        void (frmmisc::*onGo)();
+        void (frmmisc::*onCancel)();
+    };
+    QWidget* buildBoxPanel(const BoxPanel& spec, QLineEdit*& box, QPushButton*& go,
+                           QPushButton*& cancel, QPushButton** beside = nullptr);
     QWidget* buildOpen();
     QWidget* buildWebSearch();
     QWidget* buildMp3Search();
