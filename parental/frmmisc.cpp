@@ -14,6 +14,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QResizeEvent>
@@ -26,7 +27,7 @@ namespace vireo {
 namespace {
 
 // The design size of the window, used when the opener gives none (height, width in twips).
-constexpr double designHeight = 2400;
+constexpr double designHeight = 2160;
 constexpr double designWidth = 5520;
 
 QWidget* makePanel(const char* name, QWidget* parent)
@@ -119,6 +120,8 @@ frmmisc::frmmisc(App& app) : app_(app)
          QStringLiteral("Override"), QStringLiteral("Cancel")},
         app.settings(), app.dialogs(), this);
     over->setObjectName(QStringLiteral("over"));
+    over->layout()->setContentsMargins(10, 8, 10, 8);
+    over->layout()->setSpacing(6);
     over->entry->setObjectName(QStringLiteral("Text6"));
     over->confirmButton->setObjectName(QStringLiteral("Command6"));
     over->cancelButton->setObjectName(QStringLiteral("Command7"));

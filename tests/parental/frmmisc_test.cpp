@@ -138,7 +138,7 @@ private Q_SLOTS:
             QCOMPARE(p->isVisible(), n == name);
         }
         // Without a size from the opener the window keeps its design size.
-        QCOMPARE(w->size(), QSize(368, 160));
+        QCOMPARE(w->size(), QSize(368, 144));
         // Only the what's-new panel makes a page view.
         QCOMPARE(w->WebBrowser1() != nullptr, Panel(panel) == Panel::WhatsNew);
     }
