@@ -9,6 +9,7 @@
 #include "shell/ProductSite.h"
 #include "shell/StartProcedure.h"
 #include "shell/formaster.h"
+#include "support/FakeBrowserWindow.h"
 
 #include <QDir>
 #include <QLabel>
@@ -21,20 +22,8 @@
 #include <memory>
 
 using namespace vireo;
+using vireo::testing::FakeBrowserWindow;
 using Panel = ConfigWindow::Panel;
-
-namespace {
-
-// A browser window that only records where it was sent.
-class FakeBrowserWindow : public QWidget, public BrowserWindow {
-public:
-    FakeBrowserWindow() : page(this) { setAttribute(Qt::WA_DeleteOnClose); }
-    QWidget* widget() override { return this; }
-    WebBrowser& WebBrowser1() override { return page; }
-    FakeWebBrowser page;
-};
-
-} // namespace
 
 class frmmiscTest : public QObject {
     Q_OBJECT
@@ -43,7 +32,7 @@ class frmmiscTest : public QObject {
     std::unique_ptr<MemorySettingsStore> settings;
     std::unique_ptr<ScriptedDialogs> dialogs;
     std::unique_ptr<App> app;
-    QList<QPointer<FakeBrowserWindow>> browsers;
+    QList<FakeBrowserWindow*> browsers;
 
     frmmisc* window() const { return dynamic_cast<frmmisc*>(app->openWindow(app->configKind)); }
 
@@ -60,9 +49,8 @@ class frmmiscTest : public QObject {
     QStringList navigated() const
     {
         QStringList calls;
-        for (const auto& b : browsers)
-            if (b)
-                calls += b->page.calls;
+        for (const FakeBrowserWindow* b : browsers)
+            calls += b->page.calls;
         return calls;
     }
 
@@ -88,23 +76,17 @@ private Q_SLOTS:
         dialogs = std::make_unique<ScriptedDialogs>();
         app = std::make_unique<App>(*settings, *dialogs, ProgramFolder(folder.path()));
         app->configKind = {[](App& a) -> QWidget* { return new frmmisc(a); }, false};
-        app->browserKind = {[this](App&) -> QWidget* {
-                                auto* w = new FakeBrowserWindow;
-                                browsers.append(w);
-                                return w;
-                            },
-                            false};
+        browsers.clear();
+        testing::useFakeBrowsers(*app, browsers);
         app->newWebBrowser = [](QWidget* parent) -> WebBrowser* {
             return new FakeWebBrowser(parent);
         };
-        browsers.clear();
     }
 
     void cleanup()
     {
         delete window();
-        for (const auto& b : browsers)
-            delete b.data();
+        qDeleteAll(browsers);
         flushDeletes();
         app.reset();
     }
@@ -520,4 +502,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(frmmiscTest)
-#include "frmmisc_test.moc"
+#include "test_frmmisc.moc"

@@ -135,4 +135,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(PasswordGateTest)
-#include "PasswordGate_test.moc"
+#include "test_password_gate.moc"

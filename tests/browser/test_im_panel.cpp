@@ -98,4 +98,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(ImPanelTest)
-#include "ImPanel_test.moc"
+#include "test_im_panel.moc"

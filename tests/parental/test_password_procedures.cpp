@@ -163,4 +163,4 @@ private Q_SLOTS:
 };
 
 QTEST_GUILESS_MAIN(PasswordProceduresTest)
-#include "PasswordProcedures_test.moc"
+#include "test_password_procedures.moc"

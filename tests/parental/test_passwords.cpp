@@ -169,4 +169,4 @@ private Q_SLOTS:
 };
 
 QTEST_GUILESS_MAIN(PasswordsTest)
-#include "Passwords_test.moc"
+#include "test_passwords.moc"

@@ -89,4 +89,4 @@ private Q_SLOTS:
 };
 
 QTEST_GUILESS_MAIN(ServiceAddressesTest)
-#include "ServiceAddresses_test.moc"
+#include "test_service_addresses.moc"
