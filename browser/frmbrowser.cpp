@@ -1,5 +1,6 @@
 #include "browser/frmbrowser.h"
 
+#include "browser/ImPanel.h"
 #include "platform/Twips.h"
 #include "platform/VbConvert.h"
 #include "platform/WebBrowser.h"
@@ -149,6 +150,10 @@ void frmbrowser::buildControls()
     Picture2->hide();
     applyGeometry();
 
+    // At a fixed place over the page, hidden until "Send an IM".
+    Picture5 =
+        new ImPanel([this](const QString& address) { WebBrowser1_->Navigate(address); }, this);
+
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(500);
@@ -265,6 +270,12 @@ void frmbrowser::wire()
             Form_Resize();
         });
     }
+
+    connect(mnu_searchcd, &QAction::triggered, this, &frmbrowser::mnu_searchcd_Click);
+    connect(mnu_cd, &QAction::triggered, this, &frmbrowser::mnu_cd_Click);
+    connect(mnu_movie, &QAction::triggered, this, &frmbrowser::mnu_movie_Click);
+    connect(mnu_horoscope, &QAction::triggered, this, &frmbrowser::mnu_horoscope_Click);
+    connect(mnu_im, &QAction::triggered, this, &frmbrowser::mnu_im_Click);
 
     connect(mnu_update, &QAction::triggered, this, &frmbrowser::mnu_update_Click);
     connect(mnu_feedback, &QAction::triggered, this, &frmbrowser::mnu_feedback_Click);
@@ -573,6 +584,33 @@ void frmbrowser::mnu_feedback_Click()
 void frmbrowser::mnu_htmlhelp_Click()
 {
     WebBrowser1_->Navigate(app_.folder().path(QStringLiteral("\\help.html")));
+}
+
+void frmbrowser::mnu_searchcd_Click()
+{
+    WebBrowser1_->Navigate(app_.folder().path(QStringLiteral("\\buycd.html")));
+}
+
+void frmbrowser::mnu_cd_Click()
+{
+    WebBrowser1_->Navigate(app_.folder().path(QStringLiteral("\\buycd.html")));
+}
+
+void frmbrowser::mnu_movie_Click()
+{
+    WebBrowser1_->Navigate(app_.folder().path(QStringLiteral("\\buymovie.html")));
+}
+
+void frmbrowser::mnu_horoscope_Click()
+{
+    WebBrowser1_->Navigate(app_.folder().path(QStringLiteral("\\horo.htm")));
+}
+
+void frmbrowser::mnu_im_Click()
+{
+    Picture5->show();
+    // Over the page and the link panel, whichever was laid out last.
+    Picture5->raise();
 }
 
 void frmbrowser::mnu_about_Click()

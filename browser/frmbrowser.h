@@ -15,6 +15,7 @@ class QTimer;
 namespace vireo {
 
 class App;
+class ImPanel;
 class WebBrowser;
 class formaster;
 
@@ -45,6 +46,7 @@ public:
     QListWidget* List2;
     QListWidget* List3;
     QWidget* Picture2;
+    ImPanel* Picture5; // the IM panel, floating over the page
     QTimer* Timer1;
 
     QMenu *mnu_start, *mnu_entertainment, *mnu_favorites, *mnu_windows, *mnu_helpmenu;
@@ -98,6 +100,12 @@ public:
     void mnu_feedback_Click();
     void mnu_htmlhelp_Click();
     void mnu_about_Click();
+    // The outside services: local pages that link on, and the IM panel.
+    void mnu_searchcd_Click();
+    void mnu_cd_Click();
+    void mnu_movie_Click();
+    void mnu_horoscope_Click();
+    void mnu_im_Click();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
