@@ -35,6 +35,7 @@ ImPanel::ImPanel(Navigate navigate, QWidget* parent)
     // The panel's background picture: a soft blue card with a yellow edge, drawn rather than
     // loaded so that no bitmap is needed.
     setStyleSheet(QStringLiteral(
+        "#Picture5, #Picture5 * { font-size: 7.5pt; }"
         "#Picture5 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fdfdf3,"
         " stop:1 #dbe8f5); border: 2px solid #f2b134; border-radius: 6px; }"
         "#Label5 { color: #0b3d91; font-weight: bold; }"
@@ -61,6 +62,14 @@ ImPanel::ImPanel(Navigate navigate, QWidget* parent)
     placeTwips(Command6, 765, 1260, 1275, 330);
     Command7 = named(new QPushButton(QStringLiteral("Cancel"), this), "Command7");
     placeTwips(Command7, 2100, 1260, 1275, 330);
+
+    // The panel's places were chosen for a small dialog font, which the style sheet asks for;
+    // a label that still does not fit grows to its text rather than cut it off.
+    for (QLabel* label : {Label5, Label8, Label6, Label7}) {
+        label->ensurePolished();
+        if (label->sizeHint().width() > label->width())
+            label->resize(label->sizeHint().width(), label->height());
+    }
 
     for (QLabel* link : {Label5, Label8}) {
         link->setCursor(Qt::PointingHandCursor);
