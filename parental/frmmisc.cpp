@@ -208,28 +208,28 @@ QWidget* frmmisc::buildWhatsNew()
     return panel;
 }
 
-QWidget* frmmisc::buildBoxPanel(const BoxPanel& spec, QLineEdit*& box, QPushButton*& go,
+QWidget* frmmisc::buildBoxPanel(const BoxPanel& design, QLineEdit*& box, QPushButton*& go,
                                 QPushButton*& cancel, QPushButton** beside)
 {
-    QWidget* panel = makePanel(spec.name, this);
+    QWidget* panel = makePanel(design.name, this);
     QVBoxLayout* layout = panelLayout(panel);
-    layout->addWidget(makeHeading(spec.title, panel));
-    layout->addWidget(makeText(spec.text, panel));
-    box = makeEntry(spec.box, QString::fromUtf8(spec.boxLabel), panel);
+    layout->addWidget(makeHeading(design.title, panel));
+    layout->addWidget(makeText(design.text, panel));
+    box = makeEntry(design.box, QString::fromUtf8(design.boxLabel), panel);
     auto* row = new QHBoxLayout;
     row->addWidget(box, 1);
     if (beside) {
-        *beside = makeButton(spec.besideText, spec.beside, panel);
+        *beside = makeButton(design.besideText, design.beside, panel);
         row->addWidget(*beside);
     }
     layout->addLayout(row);
     layout->addStretch();
-    go = makeButton(spec.goText, spec.go, panel);
-    cancel = makeButton("Cancel", spec.cancel, panel);
+    go = makeButton(design.goText, design.go, panel);
+    cancel = makeButton("Cancel", design.cancel, panel);
     layout->addLayout(buttonRow({go, cancel}));
-    connect(go, &QPushButton::clicked, this, spec.onGo);
-    connect(box, &QLineEdit::returnPressed, this, spec.onGo);
-    connect(cancel, &QPushButton::clicked, this, spec.onCancel);
+    connect(go, &QPushButton::clicked, this, design.onGo);
+    connect(box, &QLineEdit::returnPressed, this, design.onGo);
+    connect(cancel, &QPushButton::clicked, this, design.onCancel);
     return panel;
 }
 

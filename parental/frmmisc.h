@@ -83,7 +83,7 @@ private:
         void (frmmisc::*onGo)();
         void (frmmisc::*onCancel)();
     };
-    QWidget* buildBoxPanel(const BoxPanel& spec, QLineEdit*& box, QPushButton*& go,
+    QWidget* buildBoxPanel(const BoxPanel& design, QLineEdit*& box, QPushButton*& go,
                            QPushButton*& cancel, QPushButton** beside = nullptr);
     QWidget* buildOpen();
     QWidget* buildWebSearch();
