@@ -18,9 +18,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
+#include <algorithm>
 
 namespace vireo {
 
@@ -291,6 +293,10 @@ void frmmisc::showPanel(Panel panel, const QString& caption, std::optional<QSize
     setWindowTitle(caption);
     if (heightWidthTwips)
         sizeToTwips(*heightWidthTwips);
+    if (!placed_) {
+        placeOverMaster();
+        placed_ = true;
+    }
     panel_ = panel;
     QWidget* shown = panelWidget(panel);
     for (QWidget* w : panels())
@@ -332,6 +338,27 @@ void frmmisc::sizeToTwips(const QSizeF& heightWidth)
     const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize(0, 0);
     resize(twips::toPixels(widthTwips) - frame.width(),
            twips::toPixels(heightTwips) - frame.height());
+}
+
+// The first time it is shown, the window is centred over the master window (or the screen),
+// as a dialog is over its owner; later sizes keep the place, and the user may move it.
+void frmmisc::placeOverMaster()
+{
+    const QScreen* screen = this->screen();
+    const QRect available = screen ? screen->availableGeometry() : QRect();
+    formaster* master = app_.master();
+    const QRect owner = master && master->isVisible() ? master->frameGeometry() : available;
+    if (owner.isEmpty())
+        return;
+    QRect frame = frameGeometry();
+    frame.moveCenter(owner.center());
+    if (!available.isEmpty()) {
+        frame.moveRight(std::min(frame.right(), available.right()));
+        frame.moveBottom(std::min(frame.bottom(), available.bottom()));
+        frame.moveLeft(std::max(frame.left(), available.left()));
+        frame.moveTop(std::max(frame.top(), available.top()));
+    }
+    move(frame.topLeft());
 }
 
 void frmmisc::resizeEvent(QResizeEvent* event)

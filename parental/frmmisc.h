@@ -91,10 +91,12 @@ private:
     void showWhatsNewPage();
     void navigateNewBrowser(const QString& address);
     void sizeToTwips(const QSizeF& heightWidth);
+    void placeOverMaster();
     QList<QWidget*> panels() const;
 
     App& app_;
     Panel panel_ = Panel::Configuration;
+    bool placed_ = false;
     WebBrowser* WebBrowser1_ = nullptr;
 };
 

@@ -493,6 +493,24 @@ private Q_SLOTS:
         QCOMPARE(second->windowTitle(), QStringLiteral("Search"));
     }
 
+    // Centred over the master window when first shown, and kept there when resized.
+    void opensCentredOverTheMasterWindow()
+    {
+        formaster master(*app);
+        app->setMaster(&master);
+        master.setGeometry(100, 80, 700, 500);
+        master.show();
+        frmmisc* w =
+            open(Panel::Configuration, QStringLiteral("Vireo Configuration"), QSizeF(3330, 5520));
+        QVERIFY((w->frameGeometry().center() - master.frameGeometry().center()).manhattanLength() <=
+                2);
+        const QPoint place = w->pos();
+        w->showPanel(Panel::WhatsNew, QStringLiteral("What's New?"), QSizeF(4815, 6870));
+        QCOMPARE(w->pos(), place);
+        delete w;
+        app->setMaster(nullptr);
+    }
+
     // The phone book opens the open panel without a caption.
     void anEmptyCaptionStaysEmpty()
     {
