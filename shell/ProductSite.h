@@ -24,10 +24,16 @@ inline QString webSearchBase()
 
 // The audio search service whose "/Search/Search.phtml" the MP3 search panel uses: Freesound,
 // the large open library of sounds and music.
-inline QString audioSearchBase() { return QStringLiteral("https://freesound.org"); }
+inline QString audioSearchBase()
+{
+    return QStringLiteral("https://freesound.org");
+}
 
 // The home page of the instant-messenger service's provider (AOL, which ran AIM); the IM
 // panel's title labels open it.
-inline QString imHomePage() { return QStringLiteral("https://www.aol.com"); }
+inline QString imHomePage()
+{
+    return QStringLiteral("https://www.aol.com");
+}
 
 } // namespace vireo::site
