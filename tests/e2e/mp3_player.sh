@@ -3,17 +3,7 @@
 # on the playlist carried over from last time, a song is deleted in its playlist editor, and
 # the player's close button writes the carry-over playlist back.
 set -euo pipefail
-binary=$1
-artifacts=$2
-mkdir -p "$artifacts"
-work=$(mktemp -d)
-trap 'kill -9 "${pid:-0}" 2>/dev/null || true; rm -rf "$work"' EXIT
-home=$work/home
-settings=$work/settings
-mkdir -p "$home" "$settings"
-cp -r "$(dirname "$binary")"/*.bmp "$(dirname "$binary")"/vireo-data.txt "$home"/
-
-fail() { echo "FAIL: $*"; exit 1; }
+source "$(dirname "$0")/lib.sh"
 
 # Two songs: a few bytes of frame data and an ID3v1 tag each.
 song() { # path title artist
@@ -28,20 +18,7 @@ song "$work/two.mp3" "Second Song" "Band Two"
 printf '"Band One - First Song"\r\n"%s"\r\n"Band Two - Second Song"\r\n"%s"\r\n' \
   "$work/one.mp3" "$work/two.mp3" >"$home/blank.vr3"
 
-VIREO_HOME=$home VIREO_SETTINGS=$settings XDG_DATA_HOME=$work/xdg-data \
-  XDG_CACHE_HOME=$work/xdg-cache "$binary" >"$work/out.log" 2>&1 &
-pid=$!
-
-wait_for() { # count-test window-name
-  for _ in $(seq 300); do
-    count=$(xdotool search --onlyvisible --name "$2" 2>/dev/null | wc -l || true)
-    # shellcheck disable=SC2086 # "$1" is an operator and its number
-    [ "$count" $1 ] && return 0
-    kill -0 $pid 2>/dev/null || { cat "$work/out.log"; fail "the program ended early"; }
-    sleep 0.1
-  done
-  return 1
-}
+start_vireo
 wait_for "-ge 2" '^Vireo$' || fail "no master window and first-run message"
 xdotool key Return
 wait_for "-eq 1" '^Vireo$' || fail "the first-run message did not close"
@@ -70,10 +47,5 @@ expected=$(printf '"Band Two - Second Song"\r\n"%s"\r\n' "$work/two.mp3")
   fail "carry-over playlist not written as expected"
 }
 
-kill -TERM $pid
-for _ in $(seq 100); do
-  kill -0 $pid 2>/dev/null || break
-  sleep 0.1
-done
-wait $pid || fail "the program exited with an error"
+end_vireo
 echo "1 passed, 0 failed"

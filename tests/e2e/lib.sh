@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# What the end-to-end scripts share. Sourced with the program binary and the artefact folder as
+# $1 and $2: it makes a fresh program folder and settings folder under a temporary work folder
+# that is removed, with the program, when the script ends.
+binary=$1
+artifacts=$2
+mkdir -p "$artifacts"
+work=$(mktemp -d)
+trap 'kill -9 "${pid:-0}" 2>/dev/null || true; rm -rf "$work"' EXIT
+home=$work/home
+settings=$work/settings
+mkdir -p "$home" "$settings"
+cp "$(dirname "$binary")"/*.bmp "$(dirname "$binary")"/vireo-data.txt "$home"/
+
+# The shipped pages too, for scripts that look at what the browser windows show.
+copy_pages() {
+  local f
+  for f in "$(dirname "$binary")"/*.html "$(dirname "$binary")"/*.htm; do
+    [ -e "$f" ] && cp "$f" "$home"/
+  done
+}
+
+# Says why the script failed, keeps a screenshot of the display at that moment, and ends it.
+fail() {
+  echo "FAIL: $*" >&2
+  import -window root "$artifacts/e2e-$(basename "$0" .sh)-failed.png" 2>/dev/null || true
+  exit 1
+}
+
+start_vireo() {
+  VIREO_HOME=$home VIREO_SETTINGS=$settings XDG_DATA_HOME=$work/xdg-data \
+    XDG_CACHE_HOME=$work/xdg-cache "$binary" >"$work/out.log" 2>&1 &
+  pid=$!
+}
+
+# Waits up to 30 s until the number of visible windows whose caption matches the pattern passes
+# the test ("-ge 2", "-eq 0"); leaves the number in $count.
+wait_for() { # count-test caption-pattern
+  for _ in $(seq 300); do
+    count=$(xdotool search --onlyvisible --name "$2" 2>/dev/null | wc -l || true)
+    # shellcheck disable=SC2086 # "$1" is an operator and its number
+    [ "$count" $1 ] && return 0
+    kill -0 "$pid" 2>/dev/null || { cat "$work/out.log" >&2; fail "the program ended early"; }
+    sleep 0.1
+  done
+  return 1
+}
+
+# Prints the newest visible window whose caption matches the pattern, waiting as wait_for does.
+wait_window() { # caption-pattern
+  wait_for "-ge 1" "$1" || return 1
+  xdotool search --onlyvisible --name "$1" | tail -n 1
+}
+
+# Sends SIGTERM, as a session ending does, and waits for an ordinary end.
+end_vireo() {
+  kill -TERM "$pid"
+  for _ in $(seq 100); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -0 "$pid" 2>/dev/null && fail "the program did not end on SIGTERM"
+  wait "$pid" || fail "the program exited with an error"
+}
