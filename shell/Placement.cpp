@@ -1,9 +1,12 @@
 #include "shell/Placement.h"
 
 #include "platform/SettingsStore.h"
+#include "platform/Twips.h"
 #include "platform/VbConvert.h"
 
 #include <QString>
+
+#include <cmath>
 
 namespace vireo {
 
@@ -12,9 +15,16 @@ namespace {
 const QString vroApp = QStringLiteral("vro");
 const QString posSection = QStringLiteral("pos");
 
-QString readPos(const SettingsStore& settings, const char* key)
+// A window coordinate is a 16-bit number on X11; a saved value past that range fails to apply,
+// as assigning it to the window would, instead of wrapping round to somewhere off the screen.
+constexpr float farthest = 32767.0f * twips::perPixel;
+
+std::optional<float> readPos(const SettingsStore& settings, const char* key)
 {
-    return settings.read(vroApp, posSection, QLatin1String(key));
+    const auto value = vb::toSingle(settings.read(vroApp, posSection, QLatin1String(key)));
+    if (value && std::fabs(*value) > farthest)
+        return std::nullopt;
+    return value;
 }
 
 } // namespace
@@ -22,11 +32,12 @@ QString readPos(const SettingsStore& settings, const char* key)
 Placement Placement::read(const SettingsStore& settings)
 {
     Placement p;
-    p.top = vb::toSingle(readPos(settings, "Top"));
-    p.left = vb::toSingle(readPos(settings, "Left"));
-    p.height = vb::toSingle(readPos(settings, "Height"));
-    p.width = vb::toSingle(readPos(settings, "Width"));
-    const auto state = vb::toInteger(readPos(settings, "WindowState"));
+    p.top = readPos(settings, "Top");
+    p.left = readPos(settings, "Left");
+    p.height = readPos(settings, "Height");
+    p.width = readPos(settings, "Width");
+    const auto state =
+        vb::toInteger(settings.read(vroApp, posSection, QStringLiteral("WindowState")));
     if (state && *state >= 0 && *state <= 2)
         p.windowState = state;
     return p;

@@ -567,17 +567,22 @@ bool formaster::eventFilter(QObject* watched, QEvent* event)
 void formaster::applyPlacement()
 {
     const Placement p = Placement::read(app_.settings());
-    // The saved sizes are outer sizes: the frame must be known before they are applied.
+    // The saved sizes are outer sizes, as far as the frame is known before the window is shown.
     create();
-    const QSize frameExtra = frameGeometry().size() - size();
+    const QRect outer = frameGeometry();
+    const QRect inner = geometry();
+    placedFrame_ = QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                            outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    const int frameWidth = placedFrame_.left() + placedFrame_.right();
+    const int frameHeight = placedFrame_.top() + placedFrame_.bottom();
     if (p.top)
         move(x(), twips::toPixels(*p.top));
     if (p.left)
         move(twips::toPixels(*p.left), y());
     if (p.height)
-        resize(width(), std::max(1, twips::toPixels(*p.height) - frameExtra.height()));
+        resize(width(), std::max(1, twips::toPixels(*p.height) - frameHeight));
     if (p.width)
-        resize(std::max(1, twips::toPixels(*p.width) - frameExtra.width()), height());
+        resize(std::max(1, twips::toPixels(*p.width) - frameWidth), height());
     if (p.windowState) {
         static const Qt::WindowState states[] = {Qt::WindowNoState, Qt::WindowMinimized,
                                                  Qt::WindowMaximized};
@@ -714,7 +719,7 @@ void formaster::MDIForm_Unload()
     if (unloaded_)
         return;
     unloaded_ = true;
-    const QRect frame = frameGeometry();
+    const QRect frame = geometry().marginsAdded(placedFrame_);
     Placement::write(app_.settings(), static_cast<float>(twips::fromPixels(frame.y())),
                      static_cast<float>(twips::fromPixels(frame.x())),
                      static_cast<float>(twips::fromPixels(frame.height())),

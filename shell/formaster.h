@@ -5,6 +5,7 @@
 #include "shell/MasterLayout.h"
 
 #include <QMainWindow>
+#include <QMargins>
 #include <QPixmap>
 
 class QComboBox;
@@ -167,6 +168,10 @@ private:
     QWidget* client_;
     QList<QMenu*> masterMenus_;
     bool unloaded_ = false;
+    // The frame as it was known when the saved placement was applied. On X11 the window manager
+    // adds its frame only once the window is shown, so the placement is saved against the same
+    // frame it was applied with; otherwise the window would grow by its frame on every run.
+    QMargins placedFrame_;
 };
 
 } // namespace vireo

@@ -143,6 +143,7 @@ private Q_SLOTS:
     void commandLinePlaylist_data();
     void commandLinePlaylist();
     void placementRoundTrip();
+    void badPlacementKeepsDesign_data();
     void badPlacementKeepsDesign();
     void exitWritesNothing();
     void closeWritesPlacementAndEnds();
@@ -377,13 +378,32 @@ void TestFormaster::placementRoundTrip()
     QCOMPARE(f.readPos("WindowState"), QStringLiteral("0"));
 }
 
+void TestFormaster::badPlacementKeepsDesign_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+    const struct {
+        const char *row, *key, *value;
+    } rows[] = {
+        {"height not a number", "Height", "tall"},   {"width empty", "Width", ""},
+        {"state out of range", "WindowState", "7"},  {"top past any screen", "Top", "1e12"},
+        {"left past any screen", "Left", "-3e9"},    {"height past any screen", "Height", "3e9"},
+        {"width past any screen", "Width", "1E+20"},
+    };
+    for (const auto& r : rows)
+        QTest::newRow(r.row) << QString::fromLatin1(r.key) << QString::fromLatin1(r.value);
+}
+
 void TestFormaster::badPlacementKeepsDesign()
 {
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    Fixture design;
+    const QRect designGeometry = design.load().geometry();
     Fixture f;
-    f.pos("Height", "tall");
-    f.pos("Width", "");
-    f.pos("WindowState", "7");
+    f.pos(qPrintable(key), qPrintable(value));
     formaster& m = f.load();
+    QCOMPARE(m.geometry(), designGeometry);
     QCOMPARE(m.centralWidget()->size(), QSize(twips::toPixels(8370), twips::toPixels(5565)));
     QCOMPARE(m.windowStateNumber(), 0);
 }
