@@ -103,7 +103,12 @@ struct GstMediaPlayer::Impl {
     GstElement* volume = nullptr;
     GstElement* level = nullptr;
     GstBus* bus = nullptr;
-    std::atomic<bool> drainQueued{false};
+    // The bus's messages, moved here by the sync handler before it asks for a drain: a message
+    // the bus itself queued after the handler returned could be missed by a drain that ran in
+    // between, and an end of stream missed that way is never seen.
+    std::mutex pendingLock;
+    QList<GstMessage*> pending;
+    bool drainQueued = false;
     // Counts the flushing seeks. The sync handler stamps each end-of-stream message with the
     // count at the time it was posted, so an end that a later seek overtook is known as stale.
     std::atomic<guint> seeks{0};
@@ -225,10 +230,16 @@ GstMediaPlayer::GstMediaPlayer(const Options& options, QObject* parent)
             if (GST_MESSAGE_TYPE(message) == GST_MESSAGE_EOS)
                 gst_mini_object_set_qdata(GST_MINI_OBJECT_CAST(message), seekCountQuark(),
                                           GUINT_TO_POINTER(self->d->seeks.load() + 1), nullptr);
-            if (!self->d->drainQueued.exchange(true))
+            bool queueDrain = false;
+            {
+                const std::lock_guard lock(self->d->pendingLock);
+                self->d->pending.append(gst_message_ref(message));
+                queueDrain = !std::exchange(self->d->drainQueued, true);
+            }
+            if (queueDrain)
                 QMetaObject::invokeMethod(
                     self, [self] { self->drainBus(); }, Qt::QueuedConnection);
-            return GST_BUS_PASS;
+            return GST_BUS_DROP;
         },
         this, nullptr);
 }
@@ -240,69 +251,89 @@ GstMediaPlayer::~GstMediaPlayer()
     // NULL joins the streaming threads, so nothing posts to the bus after this.
     gst_element_set_state(d->playbin, GST_STATE_NULL);
     gst_bus_set_sync_handler(d->bus, nullptr, nullptr, nullptr);
+    discardPending();
     gst_object_unref(d->bus);
     gst_object_unref(d->playbin);
 }
 
+QList<GstMessage*> GstMediaPlayer::takePending()
+{
+    const std::lock_guard lock(d->pendingLock);
+    d->drainQueued = false;
+    return std::exchange(d->pending, {});
+}
+
+void GstMediaPlayer::discardPending()
+{
+    for (GstMessage* message : takePending())
+        gst_message_unref(message);
+}
+
 void GstMediaPlayer::drainBus()
 {
-    d->drainQueued = false;
     if (!d->bus)
         return;
-    while (GstMessage* message = gst_bus_pop(d->bus)) {
-        switch (GST_MESSAGE_TYPE(message)) {
-        case GST_MESSAGE_EOS: {
-            const guint stamp = GPOINTER_TO_UINT(
-                gst_mini_object_get_qdata(GST_MINI_OBJECT_CAST(message), seekCountQuark()));
-            if (!d->open || d->atEnd || stamp != d->seeks.load() + 1)
-                break;
-            gint64 ns = 0;
-            const double position =
-                gst_element_query_position(d->playbin, GST_FORMAT_TIME, &ns) ? toSeconds(ns) : 0;
-            d->duration = -1; // the parser knows the exact length by now
-            const double duration = Duration();
-            d->atEnd = true;
-            d->endValue = duration >= 0 ? duration : std::max(position, 0.0);
-            d->seekTarget.reset();
-            break;
-        }
-        case GST_MESSAGE_ERROR:
-            // A file that breaks while playing counts as played to where it broke: the
-            // continuation then goes on to the next song.
-            if (d->open && !d->atEnd) {
-                const double duration = Duration();
-                const double position = CurrentPosition();
-                d->atEnd = true;
-                d->failed = true;
-                d->endValue = duration >= 0 ? duration : position;
-                gst_element_set_state(d->playbin, GST_STATE_NULL);
-            }
-            break;
-        case GST_MESSAGE_DURATION_CHANGED:
-            if (!d->atEnd)
-                d->duration = -1;
-            break;
-        case GST_MESSAGE_ASYNC_DONE:
-            d->seekTarget.reset();
-            break;
-        case GST_MESSAGE_ELEMENT:
-            if (d->level && GST_MESSAGE_SRC(message) == GST_OBJECT(d->level)) {
-                const GstStructure* s = gst_message_get_structure(message);
-                Level level;
-                guint64 streamTime = 0, duration = 0;
-                if (gst_structure_get_uint64(s, "stream-time", &streamTime))
-                    level.streamTime = toSeconds(static_cast<gint64>(streamTime));
-                if (gst_structure_get_uint64(s, "duration", &duration))
-                    level.duration = toSeconds(static_cast<gint64>(duration));
-                level.rmsDb = doublesOf(gst_structure_get_value(s, "rms"));
-                d->levels.append(level);
-            }
-            break;
-        default:
-            break;
-        }
-        gst_message_unref(message);
+    // Handling a message can post more (an error sets the state): they are taken in turn.
+    for (QList<GstMessage*> batch = takePending(); !batch.isEmpty(); batch = takePending()) {
+        for (GstMessage* message : batch)
+            handle(message);
     }
+}
+
+void GstMediaPlayer::handle(GstMessage* message)
+{
+    switch (GST_MESSAGE_TYPE(message)) {
+    case GST_MESSAGE_EOS: {
+        const guint stamp = GPOINTER_TO_UINT(
+            gst_mini_object_get_qdata(GST_MINI_OBJECT_CAST(message), seekCountQuark()));
+        if (!d->open || d->atEnd || stamp != d->seeks.load() + 1)
+            break;
+        gint64 ns = 0;
+        const double position =
+            gst_element_query_position(d->playbin, GST_FORMAT_TIME, &ns) ? toSeconds(ns) : 0;
+        d->duration = -1; // the parser knows the exact length by now
+        const double duration = Duration();
+        d->atEnd = true;
+        d->endValue = duration >= 0 ? duration : std::max(position, 0.0);
+        d->seekTarget.reset();
+        break;
+    }
+    case GST_MESSAGE_ERROR:
+        // A file that breaks while playing counts as played to where it broke: the
+        // continuation then goes on to the next song.
+        if (d->open && !d->atEnd) {
+            const double duration = Duration();
+            const double position = CurrentPosition();
+            d->atEnd = true;
+            d->failed = true;
+            d->endValue = duration >= 0 ? duration : position;
+            gst_element_set_state(d->playbin, GST_STATE_NULL);
+        }
+        break;
+    case GST_MESSAGE_DURATION_CHANGED:
+        if (!d->atEnd)
+            d->duration = -1;
+        break;
+    case GST_MESSAGE_ASYNC_DONE:
+        d->seekTarget.reset();
+        break;
+    case GST_MESSAGE_ELEMENT:
+        if (d->level && GST_MESSAGE_SRC(message) == GST_OBJECT(d->level)) {
+            const GstStructure* s = gst_message_get_structure(message);
+            Level level;
+            guint64 streamTime = 0, duration = 0;
+            if (gst_structure_get_uint64(s, "stream-time", &streamTime))
+                level.streamTime = toSeconds(static_cast<gint64>(streamTime));
+            if (gst_structure_get_uint64(s, "duration", &duration))
+                level.duration = toSeconds(static_cast<gint64>(duration));
+            level.rmsDb = doublesOf(gst_structure_get_value(s, "rms"));
+            d->levels.append(level);
+        }
+        break;
+    default:
+        break;
+    }
+    gst_message_unref(message);
 }
 
 bool GstMediaPlayer::setFileName(const QString& path)
@@ -310,8 +341,7 @@ bool GstMediaPlayer::setFileName(const QString& path)
     if (!d->playbin)
         return false;
     gst_element_set_state(d->playbin, GST_STATE_NULL);
-    gst_bus_set_flushing(d->bus, TRUE);
-    gst_bus_set_flushing(d->bus, FALSE);
+    discardPending(); // the old file's
     d->path.clear();
     d->open = d->failed = d->atEnd = false;
     d->duration = -1;
@@ -337,8 +367,7 @@ bool GstMediaPlayer::setFileName(const QString& path)
         result == GST_STATE_CHANGE_SUCCESS || result == GST_STATE_CHANGE_NO_PREROLL;
     if (result == GST_STATE_CHANGE_FAILURE || (prerolled && audioStreams == 0)) {
         gst_element_set_state(d->playbin, GST_STATE_NULL);
-        gst_bus_set_flushing(d->bus, TRUE);
-        gst_bus_set_flushing(d->bus, FALSE);
+        discardPending();
         return false;
     }
     // Still opening after the timeout (a slow disk): open, with the length unknown for now.

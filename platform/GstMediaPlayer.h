@@ -5,6 +5,8 @@
 #include <QList>
 #include <memory>
 
+typedef struct _GstMessage GstMessage;
+
 namespace vireo {
 
 // The media-player component on GStreamer's playbin (MP3, WAV and whatever else the installed
@@ -67,6 +69,9 @@ public:
 private:
     struct Impl;
     void drainBus();
+    void handle(GstMessage* message);
+    QList<GstMessage*> takePending();
+    void discardPending();
     bool seekTo(double seconds);
     std::unique_ptr<Impl> d;
 };

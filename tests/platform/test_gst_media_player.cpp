@@ -33,6 +33,32 @@ double dbOf(double gain)
     return 20 * std::log10(gain);
 }
 
+// A WAV file of `frames` silent 16-bit stereo frames at 44.1 kHz whose header claims
+// `claimedFrames` (more when the file was cut off).
+QByteArray silentWav(quint32 frames, quint32 claimedFrames)
+{
+    const quint32 dataSize = claimedFrames * 4;
+    QByteArray wav;
+    const auto put = [&wav](quint32 value, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            wav.append(char((value >> (8 * i)) & 0xFF));
+    };
+    wav += "RIFF";
+    put(36 + dataSize, 4);
+    wav += "WAVEfmt ";
+    put(16, 4);
+    put(1, 2); // PCM
+    put(2, 2);
+    put(44100, 4);
+    put(44100 * 4, 4);
+    put(4, 2);
+    put(16, 2);
+    wav += "data";
+    put(dataSize, 4);
+    wav += QByteArray(qsizetype(frames) * 4, '\0');
+    return wav;
+}
+
 } // namespace
 
 class TestGstMediaPlayer : public QObject {
@@ -56,6 +82,7 @@ private Q_SLOTS:
     void balanceAndVolumeTakeEffect();
     void monoIsHeardOnBothSides();
     void busWorksWithTheQtDispatcher();
+    void everyEndIsSeen();
     void positionReadCost();
 
 private:
@@ -375,6 +402,36 @@ void TestGstMediaPlayer::busWorksWithTheQtDispatcher()
     QVERIFY(player.Play());
     QVERIFY(waitFor([&] { return player.Duration() == player.CurrentPosition(); }, 2000));
     QCOMPARE(player.Duration(), 1.0);
+}
+
+void TestGstMediaPlayer::everyEndIsSeen()
+{
+    // A 23 ms song (one whole, one cut off after 23 ms) ends while other messages are still
+    // arriving: its end of stream must be seen all the same with nothing but the event loop
+    // running, or the continuation waits for an end that never comes.
+    for (const auto& [name, claimed] : {std::pair{"blip.wav", 1000u}, {"cut.wav", 44100u}}) {
+        const QString file = path(name);
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(silentWav(1000, claimed));
+        out.close();
+        GstMediaPlayer player;
+        int missed = 0;
+        for (int i = 0; i < 60; ++i) {
+            QVERIFY(player.setFileName(file));
+            QVERIFY(player.Play());
+            QElapsedTimer timer;
+            timer.start();
+            while (player.Duration() != player.CurrentPosition() && timer.elapsed() < 1000)
+                QCoreApplication::processEvents();
+            if (player.Duration() != player.CurrentPosition())
+                ++missed;
+        }
+        QVERIFY2(
+            missed == 0,
+            qPrintable(
+                QStringLiteral("%1: %2 of 60 ends unseen").arg(QLatin1String(name)).arg(missed)));
+    }
 }
 
 void TestGstMediaPlayer::positionReadCost()
