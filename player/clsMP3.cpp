@@ -4,6 +4,7 @@
 #include "player/Windows1252.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace vireo {
 
@@ -41,6 +42,9 @@ void clsMP3::setFilename(const QString& path)
 {
     path_ = path;
     blank();
+    // Only a regular file: opening a pipe or a device would wait for a writer that may never come.
+    if (!QFileInfo(path).isFile())
+        return;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return;

@@ -14,8 +14,8 @@ public:
     clsMP3();
 
     QString filename() const { return path_; }
-    // Stores the path and reads its tag. A missing, short, unreadable or tagless file leaves
-    // every field blank; nothing is reported.
+    // Stores the path and reads its tag. A missing, short, unreadable or tagless file, or a
+    // path that names no regular file, leaves every field blank; nothing is reported.
     void setFilename(const QString& path);
 
     // Trailing spaces removed; leading spaces and NUL characters kept.

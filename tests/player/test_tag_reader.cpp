@@ -4,6 +4,10 @@
 
 #include <QTemporaryDir>
 #include <QTest>
+#include <fcntl.h>
+#include <future>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace vireo;
 using vireo::test::id3v1;
@@ -18,6 +22,7 @@ private Q_SLOTS:
     void files_data();
     void files();
     void tagless_after_tagged();
+    void named_pipe_is_no_file();
     void genre_table();
 };
 
@@ -183,6 +188,29 @@ void test_tag_reader::tagless_after_tagged()
         QCOMPARE(reader.Genre(), QString());
         QCOMPARE(reader.Year(), fourSpaces);
     }
+}
+
+void test_tag_reader::named_pipe_is_no_file()
+{
+    // A pipe that nobody writes to would block the reader (and the player's window) for good.
+    QTemporaryDir dir;
+    const QByteArray pipe = QFile::encodeName(dir.filePath(QStringLiteral("pipe.mp3")));
+    QCOMPARE(mkfifo(pipe.constData(), 0600), 0);
+    auto read = std::async(std::launch::async, [&] {
+        clsMP3 reader;
+        reader.parse(id3v1("Song", "Band"));
+        reader.setFilename(QFile::decodeName(pipe));
+        return reader.Artist();
+    });
+    const bool returned = read.wait_for(std::chrono::seconds(2)) == std::future_status::ready;
+    if (!returned) {
+        // Lets a reader stuck in open() go, so the test can end.
+        const int fd = ::open(pipe.constData(), O_WRONLY | O_NONBLOCK);
+        if (fd >= 0)
+            ::close(fd);
+    }
+    QVERIFY(returned);
+    QCOMPARE(read.get(), QString());
 }
 
 void test_tag_reader::genre_table()
