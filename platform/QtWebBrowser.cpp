@@ -17,12 +17,20 @@
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
+#include <utility>
 
 namespace vireo {
 
 namespace {
 
 QWebEngineProfile* sharedProfile = nullptr;
+
+// Every view on the shared profile that still exists.
+QList<QPointer<QWebEngineView>>& liveViews()
+{
+    static QList<QPointer<QWebEngineView>> views;
+    return views;
+}
 
 // The page layout chosen in Print Setup, used by every later print.
 QPageLayout& chosenLayout()
@@ -61,6 +69,12 @@ QWebEngineProfile* QtWebBrowser::profile()
 
 void QtWebBrowser::releaseProfile()
 {
+    // A window nobody closed (a top-level window still open when the program ends) keeps its
+    // view: a page left on a deleted profile is unusable and may crash the engine, so the views
+    // go first.
+    const QList<QPointer<QWebEngineView>> views = std::exchange(liveViews(), {});
+    for (const QPointer<QWebEngineView>& view : views)
+        delete view.data();
     delete sharedProfile;
     sharedProfile = nullptr;
 }
@@ -74,6 +88,8 @@ QtWebBrowser::QtWebBrowser(QWidget* parent, Dialogs* dialogs)
     // page's request for a new window opens nothing.
     auto* page = new QWebEnginePage(profile(), view_);
     view_->setPage(page);
+    liveViews().removeAll(nullptr);
+    liveViews().append(view_);
 
     connect(view_, &QWebEngineView::loadStarted, this, &QtWebBrowser::onLoadStarted);
     connect(view_, &QWebEngineView::loadProgress, this, &QtWebBrowser::onLoadProgress);

@@ -33,7 +33,7 @@ public:
     // The profile of every view, made on first use. Named "vireo"; its storage lies under the
     // user's XDG data and cache folders.
     static QWebEngineProfile* profile();
-    // Deletes the profile, flushing cookies to disk. Call once every view is gone.
+    // Deletes the profile, flushing cookies to disk. Views still open then are deleted first.
     static void releaseProfile();
 
     // Keeps the profile for as long as it lives: declare one after the application object and

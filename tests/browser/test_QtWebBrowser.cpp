@@ -16,6 +16,7 @@
 #include <QMdiSubWindow>
 #include <QPrinterInfo>
 #include <QProgressBar>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTcpServer>
@@ -181,6 +182,7 @@ private Q_SLOTS:
     void printWithoutPrinterDoesNothing();
     void browserWindowDrivesTheMasterWindow();
     void cookiesAreKeptOnDisk();
+    void releasingTheProfileLetsGoOfOpenViews();
 
 private:
     PageServer server_;
@@ -421,6 +423,34 @@ void TestQtWebBrowser::cookiesAreKeptOnDisk()
         return cookies.open(QIODevice::ReadOnly) && cookies.readAll().contains("vireo_login");
     };
     QTRY_VERIFY_WITH_TIMEOUT(stored(), 10000);
+}
+
+// A window nobody closed (the what's-new page left open when the program ends) still holds a
+// view when the profile goes: the view must go first, not be left on a deleted profile.
+void TestQtWebBrowser::releasingTheProfileLetsGoOfOpenViews()
+{
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("^Release of profile")));
+    auto window = std::make_unique<QWidget>();
+    auto* browser = new QtWebBrowser(window.get());
+    Recorder rec(*browser);
+    window->show();
+    browser->Navigate(localPage_);
+    QVERIFY(rec.waitForCompletes(1));
+
+    QtWebBrowser::releaseProfile();
+    QCOMPARE(browser->view(), nullptr);
+    QCOMPARE(browser->LocationURL(), QString());
+    QVERIFY(!browser->GoBack());
+    browser->Navigate(localPage_);
+    QVERIFY(
+        !browser->ExecWB(WebBrowser::Command::SaveAs, WebBrowser::CommandOption::DontPromptUser));
+    window.reset();
+
+    // A view made afterwards gets a profile of its own again.
+    Page p;
+    p.browser.Navigate(localPage_);
+    QVERIFY(p.rec.waitForCompletes(1));
+    QCOMPARE(p.browser.LocationName(), QStringLiteral("Local Page"));
 }
 
 int main(int argc, char* argv[])
