@@ -8,6 +8,7 @@
 #include "shell/formaster.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QMdiArea>
@@ -82,6 +83,8 @@ private Q_SLOTS:
     void progressEvents_data();
     void progressEvents();
     void statusTextGoesToTheStatusLabel();
+    void statusTextWritesTheLogWhenLogging_data();
+    void statusTextWritesTheLogWhenLogging();
     void titleChangeUsesTheComponentsValues();
     void masterButtonsActOnTheActiveBrowserOnly();
     void linkPanelOpensAndCloses();
@@ -234,6 +237,49 @@ void TestFrmbrowser::statusTextGoesToTheStatusLabel()
     QCOMPARE(f.master->Label22->text(), QStringLiteral("Opening page https://a.example/"));
     Q_EMIT f.fakes.last()->StatusTextChange(QStringLiteral("Done"));
     QCOMPARE(f.master->Label22->text(), QStringLiteral("Done"));
+}
+
+void TestFrmbrowser::statusTextWritesTheLogWhenLogging_data()
+{
+    QTest::addColumn<QString>("setting");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("logging on") << "1" << true;
+    QTest::newRow("off") << "0" << false;
+    QTest::newRow("absent") << "" << false;
+    // Compared as text, not as a number.
+    QTest::newRow("1.0 is not 1") << "1.0" << false;
+}
+
+void TestFrmbrowser::statusTextWritesTheLogWhenLogging()
+{
+    QFETCH(QString, setting);
+    QFETCH(bool, written);
+    Fixture f;
+    f.settings.write(QStringLiteral("vro"), QStringLiteral("settings"), QStringLiteral("2"),
+                     setting);
+    QVERIFY(f.open());
+    FakeWebBrowser* fake = f.fakes.last();
+    fake->locationURL = QStringLiteral("https://bands.example/");
+    Q_EMIT fake->TitleChange(QString());
+    const QString log = f.dir.filePath(QStringLiteral("log.txt"));
+    QVERIFY(!QFile::exists(log));
+    Q_EMIT fake->StatusTextChange(QStringLiteral("Done"));
+    QCOMPARE(QFile::exists(log), written);
+    if (!written)
+        return;
+    QFile file(log);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().contains("https://bands.example/"));
+
+    // Every status change writes again, with what was visited since.
+    fake->locationURL = QStringLiteral("https://tv.example/");
+    Q_EMIT fake->TitleChange(QString());
+    Q_EMIT fake->StatusTextChange(QStringLiteral("Opening page https://tv.example/..."));
+    file.close();
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray content = file.readAll();
+    QVERIFY(content.contains("https://bands.example/"));
+    QVERIFY(content.contains("https://tv.example/"));
 }
 
 void TestFrmbrowser::titleChangeUsesTheComponentsValues()
