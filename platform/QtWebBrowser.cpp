@@ -273,6 +273,10 @@ bool QtWebBrowser::pageSetup()
 bool QtWebBrowser::saveAs()
 {
     const QString name = safeFileName(view_->title()) + QStringLiteral(".html");
+    // The file dialog runs an event loop of its own, in which the browser window may close
+    // (browsing blocked) and take this component with it: afterwards only the local guard
+    // may be looked at.
+    const QPointer<QWebEngineView> view = view_;
     QString path;
     if (dialogs_) {
         FileDialogRequest request;
@@ -282,12 +286,12 @@ bool QtWebBrowser::saveAs()
         request.initialName = name;
         path = dialogs_->saveFile(request);
     } else {
-        path = QFileDialog::getSaveFileName(view_->window(), QStringLiteral("Save As"),
+        path = QFileDialog::getSaveFileName(view->window(), QStringLiteral("Save As"),
                                             QDir::homePath() + QLatin1Char('/') + name);
     }
-    if (path.isEmpty())
+    if (path.isEmpty() || !view)
         return false;
-    view_->page()->save(path, QWebEngineDownloadRequest::CompleteHtmlSaveFormat);
+    view->page()->save(path, QWebEngineDownloadRequest::CompleteHtmlSaveFormat);
     return true;
 }
 

@@ -10,10 +10,12 @@
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPointer>
 #include <QPrinterInfo>
 #include <QProgressBar>
 #include <QRegularExpression>
@@ -25,6 +27,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
+#include <functional>
 #include <memory>
 #include <unistd.h>
 
@@ -151,6 +154,28 @@ struct Recorder {
     int newWindows = 0;
 };
 
+// Message boxes answer at once; the save dialog stays open for a while, as a user keeps it,
+// runs `whileOpen` meanwhile and then gives `answer`.
+class SlowSaveDialogs final : public Dialogs {
+public:
+    void message(const QString&, const QString&) override {}
+    bool askYesNo(const QString&, const QString&) override { return false; }
+    Answer askYesNoCancel(const QString&, const QString&) override { return Answer::Cancel; }
+    QString openFile(const FileDialogRequest&) override { return {}; }
+    QString saveFile(const FileDialogRequest&) override
+    {
+        if (whileOpen)
+            whileOpen();
+        QEventLoop loop;
+        QTimer::singleShot(1200, &loop, &QEventLoop::quit);
+        loop.exec();
+        return answer;
+    }
+
+    std::function<void()> whileOpen;
+    QString answer;
+};
+
 // One component in a window of its own.
 struct Page {
     QWidget window;
@@ -183,6 +208,7 @@ private Q_SLOTS:
     void browserWindowDrivesTheMasterWindow();
     void cookiesAreKeptOnDisk();
     void releasingTheProfileLetsGoOfOpenViews();
+    void windowClosedWhileSaveAsIsOpen();
 
 private:
     PageServer server_;
@@ -451,6 +477,35 @@ void TestQtWebBrowser::releasingTheProfileLetsGoOfOpenViews()
     p.browser.Navigate(localPage_);
     QVERIFY(p.rec.waitForCompletes(1));
     QCOMPARE(p.browser.LocationName(), QStringLiteral("Local Page"));
+}
+
+// Browsing is blocked while the Save As dialog is open: the window closes within the dialog's
+// own event loop, and the component that asked must not be touched once the dialog returns.
+void TestQtWebBrowser::windowClosedWhileSaveAsIsOpen()
+{
+    MemorySettingsStore settings;
+    SlowSaveDialogs dialogs;
+    App app(settings, dialogs, ProgramFolder(dir_.path()));
+    app.newWebBrowser = [&dialogs](QWidget* parent) -> WebBrowser* {
+        return new QtWebBrowser(parent, &dialogs);
+    };
+    app.browserKind = {[](App& a) -> QWidget* { return frmbrowser::create(a); }, true};
+    auto master = std::make_unique<formaster>(app);
+    app.setMaster(master.get());
+    master->show();
+    QPointer<frmbrowser> w = dynamic_cast<frmbrowser*>(app.newBrowser());
+    QVERIFY(w);
+    w->WebBrowser1().Navigate(localPage_);
+    QTRY_COMPARE(w->WebBrowser1().LocationName(), QStringLiteral("Local Page"));
+
+    const QString saved = dir_.filePath(QStringLiteral("saved while closing.html"));
+    dialogs.answer = saved;
+    dialogs.whileOpen = [&app] { app.browseblocked = QStringLiteral("1"); };
+    w->mnu_saveas->trigger();
+    QVERIFY(w.isNull());
+    QVERIFY(master->mdiArea->subWindowList().isEmpty());
+    QTest::qWait(300);
+    QVERIFY(!QFile::exists(saved));
 }
 
 int main(int argc, char* argv[])
