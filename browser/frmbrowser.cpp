@@ -10,6 +10,7 @@
 #include "shell/WindowListMenu.h"
 #include "shell/formaster.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
@@ -430,8 +431,26 @@ void frmbrowser::Form_Terminate()
 
 void frmbrowser::Timer1_Timer()
 {
-    if (app_.browseblocked == QLatin1String("1"))
-        unloadMe();
+    if (app_.browseblocked != QLatin1String("1"))
+        return;
+    // A dialog the page opened (an alert, a file chooser...) runs an event loop inside the
+    // page component, which cannot be deleted from under it: the dialog is closed first and
+    // the window goes at the next tick.
+    if (QWidget* dialog = openDialogOfThisWindow()) {
+        dialog->close();
+        return;
+    }
+    unloadMe();
+}
+
+QWidget* frmbrowser::openDialogOfThisWindow() const
+{
+    QWidget* dialog = QApplication::activeModalWidget();
+    for (const QWidget* w = dialog; w; w = w->parentWidget()) {
+        if (w == this)
+            return dialog;
+    }
+    return nullptr;
 }
 
 // ---- Splitter ------------------------------------------------------------------------------

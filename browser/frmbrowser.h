@@ -118,6 +118,8 @@ private:
     void wire();
     void applyGeometry();
     void unloadMe();
+    // The modal dialog open over this window's page, if any.
+    QWidget* openDialogOfThisWindow() const;
     formaster* master() const;
     double clientWidth() const;
     double clientHeight() const;

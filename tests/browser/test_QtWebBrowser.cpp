@@ -71,6 +71,10 @@ private:
             body = "<html><head><title>Page A</title></head><body>"
                    "<a id='blank' href='/b.html' target='_blank'>new window</a> "
                    "<a id='plain' href='/b.html'>same window</a></body></html>";
+        } else if (path == "/alert.html") {
+            // A page that opens a dialog of its own once it has loaded.
+            body = "<html><head><title>Alert</title></head><body>"
+                   "<script>setTimeout(function(){alert('hi');}, 200);</script></body></html>";
         } else if (path == "/b.html") {
             body = "<html><head><title>Page B</title></head><body>B</body></html>";
         } else if (path == "/popup.html") {
@@ -209,6 +213,7 @@ private Q_SLOTS:
     void cookiesAreKeptOnDisk();
     void releasingTheProfileLetsGoOfOpenViews();
     void windowClosedWhileSaveAsIsOpen();
+    void blockedWhileThePagesDialogIsOpen();
 
 private:
     PageServer server_;
@@ -506,6 +511,44 @@ void TestQtWebBrowser::windowClosedWhileSaveAsIsOpen()
     QVERIFY(master->mdiArea->subWindowList().isEmpty());
     QTest::qWait(300);
     QVERIFY(!QFile::exists(saved));
+}
+
+// The page's own dialog (an alert) runs an event loop inside the engine: the window must not
+// go from under it. It goes once the dialog is gone.
+void TestQtWebBrowser::blockedWhileThePagesDialogIsOpen()
+{
+    MemorySettingsStore settings;
+    ScriptedDialogs dialogs;
+    App app(settings, dialogs, ProgramFolder(dir_.path()));
+    app.newWebBrowser = [](QWidget* parent) -> WebBrowser* { return new QtWebBrowser(parent); };
+    app.browserKind = {[](App& a) -> QWidget* { return frmbrowser::create(a); }, true};
+    settings.write(QStringLiteral("vro"), QStringLiteral("startup"), QStringLiteral("startpage"),
+                   server_.url("/alert.html"));
+    auto master = std::make_unique<formaster>(app);
+    app.setMaster(master.get());
+    master->show();
+    QPointer<frmbrowser> w = dynamic_cast<frmbrowser*>(app.newBrowser());
+    QVERIFY(w);
+
+    // Browsing is blocked while the alert is up.
+    bool dialogSeen = false;
+    QTimer watch;
+    connect(&watch, &QTimer::timeout, this, [&] {
+        if (!dialogSeen && QApplication::activeModalWidget()) {
+            dialogSeen = true;
+            app.browseblocked = QStringLiteral("1");
+        }
+    });
+    watch.start(50);
+    // Should the window fail to end the dialog, the test must not wait for ever.
+    QTimer::singleShot(8000, this, [] {
+        if (QWidget* dialog = QApplication::activeModalWidget())
+            dialog->close();
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(dialogSeen, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(w.isNull(), 5000);
+    QVERIFY(master->mdiArea->subWindowList().isEmpty());
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
 }
 
 int main(int argc, char* argv[])
