@@ -1,0 +1,5 @@
+"Art history","homework\art_arthistory.vhs"
+"Galleries to explore online","homework\art_galleries.vhs"
+"Drawing, painting and design","homework\art_design.vhs"
+"Music theory","homework\art_musictheory.vhs"
+"Composers and orchestras","homework\art_composers.vhs"

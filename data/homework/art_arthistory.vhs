@@ -1,0 +1,6 @@
+"Smarthistory","https://smarthistory.org"
+"Google Arts & Culture","https://artsandculture.google.com"
+"The Metropolitan Museum of Art","https://www.metmuseum.org"
+"National Gallery of Art, Washington","https://www.nga.gov"
+"Wikipedia: Art history","https://en.wikipedia.org/wiki/Art_history"
+"Wikipedia: Impressionism","https://en.wikipedia.org/wiki/Impressionism"

@@ -1,0 +1,8 @@
+"IMSLP - free sheet music library","https://imslp.org"
+"Classics for Kids","https://www.classicsforkids.com"
+"Carnegie Hall","https://www.carnegiehall.org"
+"New York Philharmonic","https://www.nyphil.org"
+"Classic FM","https://www.classicfm.com"
+"Smithsonian Folkways","https://folkways.si.edu"
+"Wikipedia: Orchestra","https://en.wikipedia.org/wiki/Orchestra"
+"Wikipedia: Ludwig van Beethoven","https://en.wikipedia.org/wiki/Ludwig_van_Beethoven"

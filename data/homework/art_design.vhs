@@ -1,0 +1,6 @@
+"Tate Kids","https://www.tate.org.uk/kids"
+"Cooper Hewitt, Smithsonian Design Museum","https://www.cooperhewitt.org"
+"Design Museum","https://designmuseum.org"
+"Adobe Color","https://color.adobe.com"
+"Wikipedia: Color theory","https://en.wikipedia.org/wiki/Color_theory"
+"Wikipedia: Perspective (graphical)","https://en.wikipedia.org/wiki/Perspective_(graphical)"

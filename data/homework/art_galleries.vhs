@@ -1,0 +1,8 @@
+"Tate","https://www.tate.org.uk"
+"The National Gallery, London","https://www.nationalgallery.org.uk"
+"MoMA","https://www.moma.org"
+"Louvre","https://www.louvre.fr"
+"Rijksmuseum","https://www.rijksmuseum.nl"
+"Van Gogh Museum","https://www.vangoghmuseum.nl"
+"Art Institute of Chicago","https://www.artic.edu"
+"Victoria and Albert Museum","https://www.vam.ac.uk"

@@ -1,0 +1,7 @@
+"musictheory.net","https://www.musictheory.net"
+"Teoria","https://www.teoria.com"
+"Chrome Music Lab","https://musiclab.chromeexperiments.com"
+"ABRSM","https://www.abrsm.org"
+"MuseScore - free notation software","https://musescore.org"
+"Wikipedia: Music theory","https://en.wikipedia.org/wiki/Music_theory"
+"Wikipedia: Musical notation","https://en.wikipedia.org/wiki/Musical_notation"

@@ -1,0 +1,5 @@
+"Learning to code","homework\computing_coding.vhs"
+"Python and the web","homework\computing_languages.vhs"
+"How computers work","homework\computing_theory.vhs"
+"Electronics and robots","homework\computing_making.vhs"
+"Staying safe online","homework\computing_safety.vhs"

@@ -1,0 +1,6 @@
+"Scratch","https://scratch.mit.edu"
+"Code.org","https://code.org"
+"Hour of Code","https://hourofcode.com"
+"Khan Academy: Computer programming","https://www.khanacademy.org/computing/computer-programming"
+"freeCodeCamp","https://www.freecodecamp.org"
+"MIT App Inventor","https://appinventor.mit.edu"

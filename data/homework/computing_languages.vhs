@@ -1,0 +1,6 @@
+"Python","https://www.python.org"
+"The Python Tutorial","https://docs.python.org/3/tutorial/"
+"MDN Web Docs","https://developer.mozilla.org"
+"W3Schools","https://www.w3schools.com"
+"W3C","https://www.w3.org"
+"CS50 (Harvard University)","https://cs50.harvard.edu"

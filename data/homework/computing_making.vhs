@@ -1,0 +1,6 @@
+"Raspberry Pi Foundation","https://www.raspberrypi.org"
+"Raspberry Pi Projects","https://projects.raspberrypi.org"
+"micro:bit","https://microbit.org"
+"Arduino","https://www.arduino.cc"
+"FIRST Robotics","https://www.firstinspires.org"
+"Make:","https://makezine.com"

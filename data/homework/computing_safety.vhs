@@ -1,0 +1,6 @@
+"Be Internet Awesome","https://beinternetawesome.withgoogle.com"
+"Thinkuknow","https://www.thinkuknow.co.uk"
+"Childnet","https://www.childnet.com"
+"ConnectSafely","https://www.connectsafely.org"
+"National Cyber Security Centre","https://www.ncsc.gov.uk"
+"Common Sense Media","https://www.commonsensemedia.org"

@@ -1,0 +1,7 @@
+"Isaac Computer Science","https://isaaccomputerscience.org"
+"Khan Academy: Computer science","https://www.khanacademy.org/computing/computer-science"
+"CS Unplugged","https://www.csunplugged.org"
+"BBC Bitesize","https://www.bbc.co.uk/bitesize"
+"Wikipedia: Algorithm","https://en.wikipedia.org/wiki/Algorithm"
+"Wikipedia: Binary number","https://en.wikipedia.org/wiki/Binary_number"
+"Wikipedia: Computer network","https://en.wikipedia.org/wiki/Computer_network"

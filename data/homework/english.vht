@@ -1,0 +1,5 @@
+"Grammar and punctuation","homework\english_grammar.vhs"
+"Essays and reports","homework\english_essays.vhs"
+"Reading and literature","homework\english_reading.vhs"
+"Poetry","homework\english_poetry.vhs"
+"Shakespeare","homework\english_shakespeare.vhs"

@@ -1,0 +1,6 @@
+"Purdue OWL","https://owl.purdue.edu"
+"UNC Writing Center","https://writingcenter.unc.edu"
+"Harvard College Writing Center","https://writingcenter.fas.harvard.edu"
+"UW-Madison Writing Center","https://writing.wisc.edu"
+"Excelsior OWL","https://owl.excelsior.edu"
+"Wikipedia: Essay","https://en.wikipedia.org/wiki/Essay"

@@ -1,0 +1,7 @@
+"Purdue OWL","https://owl.purdue.edu"
+"Khan Academy: Grammar","https://www.khanacademy.org/humanities/grammar"
+"BBC Bitesize","https://www.bbc.co.uk/bitesize"
+"Merriam-Webster","https://www.merriam-webster.com"
+"Cambridge Dictionary","https://dictionary.cambridge.org"
+"Wikipedia: English grammar","https://en.wikipedia.org/wiki/English_grammar"
+"Wikipedia: Punctuation","https://en.wikipedia.org/wiki/Punctuation"

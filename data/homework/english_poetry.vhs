@@ -1,0 +1,6 @@
+"Poetry Foundation","https://www.poetryfoundation.org"
+"Academy of American Poets","https://poets.org"
+"The Poetry Archive","https://poetryarchive.org"
+"Wikipedia: Poetry","https://en.wikipedia.org/wiki/Poetry"
+"Wikipedia: Sonnet","https://en.wikipedia.org/wiki/Sonnet"
+"Wikipedia: Rhyme","https://en.wikipedia.org/wiki/Rhyme"

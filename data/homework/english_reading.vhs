@@ -1,0 +1,6 @@
+"Project Gutenberg","https://www.gutenberg.org"
+"Open Library","https://openlibrary.org"
+"CommonLit","https://www.commonlit.org"
+"LitCharts","https://www.litcharts.com"
+"ReadWriteThink","https://www.readwritethink.org"
+"Wikipedia: Figure of speech","https://en.wikipedia.org/wiki/Figure_of_speech"

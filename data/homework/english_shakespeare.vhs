@@ -1,0 +1,6 @@
+"Folger Shakespeare Library","https://www.folger.edu"
+"Shakespeare Birthplace Trust","https://www.shakespeare.org.uk"
+"Royal Shakespeare Company","https://www.rsc.org.uk"
+"Shakespeare's Globe","https://www.shakespearesglobe.com"
+"Wikipedia: William Shakespeare","https://en.wikipedia.org/wiki/William_Shakespeare"
+"Wikipedia: Shakespeare's plays","https://en.wikipedia.org/wiki/Shakespeare%27s_plays"

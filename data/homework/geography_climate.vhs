@@ -1,0 +1,7 @@
+"Met Office","https://www.metoffice.gov.uk"
+"National Weather Service","https://www.weather.gov"
+"NOAA SciJinks","https://scijinks.gov"
+"National Hurricane Center","https://www.nhc.noaa.gov"
+"National Snow and Ice Data Center","https://nsidc.org"
+"IPCC","https://www.ipcc.ch"
+"Wikipedia: Climate change","https://en.wikipedia.org/wiki/Climate_change"

@@ -1,0 +1,7 @@
+"Google Earth","https://earth.google.com"
+"OpenStreetMap","https://www.openstreetmap.org"
+"Ordnance Survey","https://www.ordnancesurvey.co.uk"
+"National Geographic Education","https://education.nationalgeographic.org"
+"Royal Geographical Society","https://www.rgs.org"
+"UNESCO World Heritage Centre","https://whc.unesco.org"
+"Wikipedia: Map projection","https://en.wikipedia.org/wiki/Map_projection"

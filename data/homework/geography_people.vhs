@@ -1,0 +1,7 @@
+"Gapminder","https://www.gapminder.org"
+"Our World in Data","https://ourworldindata.org"
+"World Bank Open Data","https://data.worldbank.org"
+"United Nations","https://www.un.org"
+"US Census Bureau","https://www.census.gov"
+"Office for National Statistics","https://www.ons.gov.uk"
+"Wikipedia: Urbanization","https://en.wikipedia.org/wiki/Urbanization"

@@ -1,0 +1,7 @@
+"USGS Earthquake Hazards Program","https://earthquake.usgs.gov"
+"Global Volcanism Program (Smithsonian)","https://volcano.si.edu"
+"British Geological Survey","https://www.bgs.ac.uk"
+"NASA Earth Observatory","https://earthobservatory.nasa.gov"
+"Internet Geography","https://www.internetgeography.net"
+"Wikipedia: Plate tectonics","https://en.wikipedia.org/wiki/Plate_tectonics"
+"Wikipedia: River","https://en.wikipedia.org/wiki/River"

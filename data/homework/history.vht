@@ -1,0 +1,5 @@
+"Ancient civilisations","homework\history_ancient.vhs"
+"Middle Ages and Renaissance","homework\history_medieval.vhs"
+"Revolutions and the industrial age","homework\history_revolutions.vhs"
+"The World Wars","homework\history_wars.vhs"
+"Civil rights and the Cold War","homework\history_modern.vhs"

@@ -1,0 +1,7 @@
+"World History Encyclopedia","https://www.worldhistory.org"
+"The British Museum","https://www.britishmuseum.org"
+"Penn Museum","https://www.penn.museum"
+"Khan Academy: World history","https://www.khanacademy.org/humanities/world-history"
+"Wikipedia: Ancient Egypt","https://en.wikipedia.org/wiki/Ancient_Egypt"
+"Wikipedia: Ancient Greece","https://en.wikipedia.org/wiki/Ancient_Greece"
+"Wikipedia: Ancient Rome","https://en.wikipedia.org/wiki/Ancient_Rome"

@@ -1,0 +1,7 @@
+"World History Encyclopedia","https://www.worldhistory.org"
+"English Heritage","https://www.english-heritage.org.uk"
+"Historic Royal Palaces","https://www.hrp.org.uk"
+"The National Archives: Education","https://www.nationalarchives.gov.uk/education/"
+"Wikipedia: Middle Ages","https://en.wikipedia.org/wiki/Middle_Ages"
+"Wikipedia: Black Death","https://en.wikipedia.org/wiki/Black_Death"
+"Wikipedia: Renaissance","https://en.wikipedia.org/wiki/Renaissance"

@@ -1,0 +1,8 @@
+"African American History Museum (Smithsonian)","https://nmaahc.si.edu"
+"King Institute, Stanford University","https://kinginstitute.stanford.edu"
+"National Museum of American History","https://americanhistory.si.edu"
+"JFK Library","https://www.jfklibrary.org"
+"International Spy Museum","https://www.spymuseum.org"
+"Khan Academy: US history","https://www.khanacademy.org/humanities/us-history"
+"Wikipedia: Civil rights movement","https://en.wikipedia.org/wiki/Civil_rights_movement"
+"Wikipedia: Cold War","https://en.wikipedia.org/wiki/Cold_War"

@@ -1,0 +1,7 @@
+"US National Archives: Founding Documents","https://www.archives.gov/founding-docs"
+"Library of Congress","https://www.loc.gov"
+"Gilder Lehrman Institute","https://www.gilderlehrman.org"
+"Science Museum, London","https://www.sciencemuseum.org.uk"
+"Wikipedia: American Revolution","https://en.wikipedia.org/wiki/American_Revolution"
+"Wikipedia: French Revolution","https://en.wikipedia.org/wiki/French_Revolution"
+"Wikipedia: Industrial Revolution","https://en.wikipedia.org/wiki/Industrial_Revolution"

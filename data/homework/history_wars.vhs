@@ -1,0 +1,7 @@
+"Imperial War Museums","https://www.iwm.org.uk"
+"The National WWII Museum","https://www.nationalww2museum.org"
+"Commonwealth War Graves Commission","https://www.cwgc.org"
+"Holocaust Encyclopedia (USHMM)","https://encyclopedia.ushmm.org"
+"Anne Frank House","https://www.annefrank.org"
+"Wikipedia: World War I","https://en.wikipedia.org/wiki/World_War_I"
+"Wikipedia: World War II","https://en.wikipedia.org/wiki/World_War_II"

@@ -1,0 +1,5 @@
+"French","homework\languages_french.vhs"
+"Spanish","homework\languages_spanish.vhs"
+"German","homework\languages_german.vhs"
+"Japanese","homework\languages_japanese.vhs"
+"Dictionaries and pronunciation","homework\languages_tools.vhs"

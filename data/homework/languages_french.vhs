@@ -1,0 +1,6 @@
+"TV5MONDE: Learn French","https://apprendre.tv5monde.com"
+"BBC Bitesize","https://www.bbc.co.uk/bitesize"
+"Duolingo","https://www.duolingo.com"
+"WordReference","https://www.wordreference.com"
+"Larousse","https://www.larousse.fr"
+"Lawless French","https://www.lawlessfrench.com"

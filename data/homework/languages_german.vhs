@@ -1,0 +1,6 @@
+"DW Learn German","https://learngerman.dw.com"
+"Goethe-Institut","https://www.goethe.de"
+"Duden","https://www.duden.de"
+"dict.cc","https://www.dict.cc"
+"BBC Bitesize","https://www.bbc.co.uk/bitesize"
+"Duolingo","https://www.duolingo.com"

@@ -1,0 +1,6 @@
+"Tofugu - learn Japanese","https://www.tofugu.com"
+"NHK News Web Easy","https://www3.nhk.or.jp/news/easy/"
+"Jisho - Japanese dictionary","https://jisho.org"
+"The Japan Foundation","https://www.jpf.go.jp"
+"Duolingo","https://www.duolingo.com"
+"Wikipedia: Japanese writing system","https://en.wikipedia.org/wiki/Japanese_writing_system"

@@ -1,0 +1,7 @@
+"SpanishDict","https://www.spanishdict.com"
+"Real Academia Española","https://www.rae.es"
+"Instituto Cervantes","https://www.cervantes.es"
+"Centro Virtual Cervantes","https://cvc.cervantes.es"
+"BBC Bitesize","https://www.bbc.co.uk/bitesize"
+"Duolingo","https://www.duolingo.com"
+"WordReference","https://www.wordreference.com"

@@ -1,0 +1,6 @@
+"WordReference","https://www.wordreference.com"
+"Linguee","https://www.linguee.com"
+"Wiktionary","https://en.wiktionary.org"
+"Forvo - hear words spoken","https://forvo.com"
+"Omniglot - writing systems","https://www.omniglot.com"
+"Google Translate","https://translate.google.com"

@@ -1,0 +1,5 @@
+"Numbers, fractions and percentages","homework\maths_number.vhs"
+"Algebra","homework\maths_algebra.vhs"
+"Geometry and trigonometry","homework\maths_geometry.vhs"
+"Statistics and probability","homework\maths_stats.vhs"
+"Calculus and beyond","homework\maths_calculus.vhs"

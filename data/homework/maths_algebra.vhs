@@ -1,0 +1,6 @@
+"Khan Academy: Algebra","https://www.khanacademy.org/math/algebra"
+"Math is Fun: Algebra","https://www.mathsisfun.com/algebra/index.html"
+"Purplemath","https://www.purplemath.com"
+"Desmos Graphing Calculator","https://www.desmos.com/calculator"
+"Art of Problem Solving","https://artofproblemsolving.com"
+"Wikipedia: Algebra","https://en.wikipedia.org/wiki/Algebra"

@@ -1,0 +1,6 @@
+"Khan Academy: Calculus 1","https://www.khanacademy.org/math/calculus-1"
+"Paul's Online Math Notes","https://tutorial.math.lamar.edu"
+"3Blue1Brown","https://www.3blue1brown.com"
+"MIT OpenCourseWare","https://ocw.mit.edu"
+"Wolfram|Alpha","https://www.wolframalpha.com"
+"Wikipedia: Calculus","https://en.wikipedia.org/wiki/Calculus"

@@ -1,0 +1,6 @@
+"Khan Academy: Geometry","https://www.khanacademy.org/math/geometry"
+"Khan Academy: Trigonometry","https://www.khanacademy.org/math/trigonometry"
+"Math is Fun: Geometry","https://www.mathsisfun.com/geometry/index.html"
+"GeoGebra","https://www.geogebra.org"
+"Wolfram MathWorld","https://mathworld.wolfram.com"
+"Wikipedia: Pythagorean theorem","https://en.wikipedia.org/wiki/Pythagorean_theorem"

@@ -1,0 +1,6 @@
+"BBC Bitesize","https://www.bbc.co.uk/bitesize"
+"Khan Academy: Arithmetic","https://www.khanacademy.org/math/arithmetic"
+"Math is Fun: Numbers","https://www.mathsisfun.com/numbers/index.html"
+"Corbettmaths","https://corbettmaths.com"
+"NRICH (University of Cambridge)","https://nrich.maths.org"
+"Wikipedia: Fraction","https://en.wikipedia.org/wiki/Fraction"

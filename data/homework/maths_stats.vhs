@@ -1,0 +1,6 @@
+"Khan Academy: Statistics and probability","https://www.khanacademy.org/math/statistics-probability"
+"Math is Fun: Data","https://www.mathsisfun.com/data/index.html"
+"Seeing Theory (Brown University)","https://seeing-theory.brown.edu"
+"Gapminder","https://www.gapminder.org"
+"Wikipedia: Statistics","https://en.wikipedia.org/wiki/Statistics"
+"Wikipedia: Probability","https://en.wikipedia.org/wiki/Probability"

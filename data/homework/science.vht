@@ -1,0 +1,5 @@
+"Biology","homework\science_biology.vhs"
+"Chemistry","homework\science_chemistry.vhs"
+"Physics","homework\science_physics.vhs"
+"Space and astronomy","homework\science_space.vhs"
+"Experiments and science projects","homework\science_projects.vhs"

@@ -1,0 +1,8 @@
+"Khan Academy: Biology","https://www.khanacademy.org/science/biology"
+"BBC Bitesize","https://www.bbc.co.uk/bitesize"
+"HHMI BioInteractive","https://www.biointeractive.org"
+"Natural History Museum, London","https://www.nhm.ac.uk"
+"National Human Genome Research Institute","https://www.genome.gov"
+"Encyclopedia of Life","https://eol.org"
+"Wikipedia: Cell (biology)","https://en.wikipedia.org/wiki/Cell_(biology)"
+"Wikipedia: Photosynthesis","https://en.wikipedia.org/wiki/Photosynthesis"

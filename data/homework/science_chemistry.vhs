@@ -1,0 +1,7 @@
+"Khan Academy: Chemistry","https://www.khanacademy.org/science/chemistry"
+"Royal Society of Chemistry: Education","https://edu.rsc.org"
+"American Chemical Society","https://www.acs.org"
+"Ptable - interactive periodic table","https://ptable.com"
+"PubChem","https://pubchem.ncbi.nlm.nih.gov"
+"PhET Interactive Simulations","https://phet.colorado.edu"
+"Wikipedia: Periodic table","https://en.wikipedia.org/wiki/Periodic_table"

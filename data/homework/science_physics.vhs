@@ -1,0 +1,7 @@
+"Khan Academy: Physics","https://www.khanacademy.org/science/physics"
+"The Physics Classroom","https://www.physicsclassroom.com"
+"Isaac Physics","https://isaacphysics.org"
+"PhET Interactive Simulations","https://phet.colorado.edu"
+"Institute of Physics","https://www.iop.org"
+"CERN","https://home.cern"
+"Wikipedia: Newton's laws of motion","https://en.wikipedia.org/wiki/Newton%27s_laws_of_motion"

@@ -1,0 +1,6 @@
+"Science Buddies","https://www.sciencebuddies.org"
+"Exploratorium","https://www.exploratorium.edu"
+"Science Museum, London","https://www.sciencemuseum.org.uk"
+"Science News Explores","https://www.snexplores.org"
+"NASA JPL Education","https://www.jpl.nasa.gov/edu"
+"Wikipedia: Scientific method","https://en.wikipedia.org/wiki/Scientific_method"

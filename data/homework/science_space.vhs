@@ -1,0 +1,8 @@
+"NASA","https://www.nasa.gov"
+"NASA Science","https://science.nasa.gov"
+"NASA Space Place","https://spaceplace.nasa.gov"
+"European Space Agency","https://www.esa.int"
+"HubbleSite","https://hubblesite.org"
+"Royal Museums Greenwich","https://www.rmg.co.uk"
+"Zooniverse - real research projects","https://www.zooniverse.org"
+"Wikipedia: Solar System","https://en.wikipedia.org/wiki/Solar_System"

@@ -1,0 +1,5 @@
+"Encyclopaedias and dictionaries","homework\study_reference.vhs"
+"Libraries and books","homework\study_libraries.vhs"
+"Citing your sources","homework\study_citing.vhs"
+"Checking facts online","homework\study_facts.vhs"
+"Free courses and revision","homework\study_courses.vhs"

@@ -1,0 +1,6 @@
+"Purdue OWL","https://owl.purdue.edu"
+"APA Style","https://apastyle.apa.org"
+"MLA Style Center","https://style.mla.org"
+"The Chicago Manual of Style","https://www.chicagomanualofstyle.org"
+"Zotero","https://www.zotero.org"
+"Wikipedia: Plagiarism","https://en.wikipedia.org/wiki/Plagiarism"

@@ -1,0 +1,8 @@
+"Khan Academy","https://www.khanacademy.org"
+"BBC Bitesize","https://www.bbc.co.uk/bitesize"
+"OpenLearn (The Open University)","https://www.open.edu/openlearn/"
+"MIT OpenCourseWare","https://ocw.mit.edu"
+"OpenStax free textbooks","https://openstax.org"
+"Coursera: Learning How to Learn","https://www.coursera.org/learn/learning-how-to-learn"
+"edX","https://www.edx.org"
+"Wikipedia: Spaced repetition","https://en.wikipedia.org/wiki/Spaced_repetition"

@@ -1,0 +1,6 @@
+"News Literacy Project","https://newslit.org"
+"FactCheck.org","https://www.factcheck.org"
+"Full Fact","https://fullfact.org"
+"Snopes","https://www.snopes.com"
+"Google Scholar","https://scholar.google.com"
+"Wikipedia: Media literacy","https://en.wikipedia.org/wiki/Media_literacy"

@@ -1,0 +1,7 @@
+"Library of Congress","https://www.loc.gov"
+"The British Library","https://www.bl.uk"
+"New York Public Library","https://www.nypl.org"
+"Internet Archive","https://archive.org"
+"Open Library","https://openlibrary.org"
+"Project Gutenberg","https://www.gutenberg.org"
+"Europeana","https://www.europeana.eu"

@@ -1,0 +1,6 @@
+"Wikipedia","https://en.wikipedia.org"
+"Simple English Wikipedia","https://simple.wikipedia.org"
+"Encyclopaedia Britannica","https://www.britannica.com"
+"Encyclopedia.com","https://www.encyclopedia.com"
+"Merriam-Webster","https://www.merriam-webster.com"
+"Wiktionary","https://en.wiktionary.org"
