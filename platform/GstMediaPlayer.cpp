@@ -223,6 +223,10 @@ GstMediaPlayer::GstMediaPlayer(const Options& options, QObject* parent)
     d->level = level;
     d->bus = gst_element_get_bus(playbin);
     // Messages come from GStreamer's threads; only a drain is queued to ours, which pops them.
+    // A sync handler that answers GST_BUS_DROP owns the message it was given: the bus does not
+    // unref it. The handler keeps that reference in `pending` and handle() or discardPending()
+    // drops it; a message left referenced keeps its source (the playbin, the song's decoder
+    // chain) alive for good.
     gst_bus_set_sync_handler(
         d->bus,
         [](GstBus*, GstMessage* message, gpointer data) -> GstBusSyncReply {
@@ -233,7 +237,7 @@ GstMediaPlayer::GstMediaPlayer(const Options& options, QObject* parent)
             bool queueDrain = false;
             {
                 const std::lock_guard lock(self->d->pendingLock);
-                self->d->pending.append(gst_message_ref(message));
+                self->d->pending.append(message);
                 queueDrain = !std::exchange(self->d->drainQueued, true);
             }
             if (queueDrain)
@@ -543,6 +547,11 @@ double GstMediaPlayer::leftGain() const
 double GstMediaPlayer::rightGain() const
 {
     return gainsOf(d->panorama, d->volume).right;
+}
+
+GstElement* GstMediaPlayer::pipeline() const
+{
+    return d->playbin;
 }
 
 } // namespace vireo

@@ -6,6 +6,7 @@
 #include <memory>
 
 typedef struct _GstMessage GstMessage;
+typedef struct _GstElement GstElement;
 
 namespace vireo {
 
@@ -65,6 +66,9 @@ public:
     // The linear gains now set on the output (left, right), volume and mute included.
     double leftGain() const;
     double rightGain() const;
+
+    // The playbin, for tests that watch what it holds; null without GStreamer.
+    GstElement* pipeline() const;
 
 private:
     struct Impl;

@@ -5,11 +5,16 @@
 #include "support/ToneFiles.h"
 
 #include <QAbstractEventDispatcher>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QHash>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
+#include <mutex>
+
+#include <gst/gst.h>
 
 using namespace vireo;
 
@@ -59,6 +64,60 @@ QByteArray silentWav(quint32 frames, quint32 claimedFrames)
     return wav;
 }
 
+// The GStreamer objects a test watches that have not been finalised yet, by name.
+class Survivors {
+public:
+    void watch(GstElement* element)
+    {
+        const std::lock_guard lock(mutex_);
+        gchar* name = gst_object_get_name(GST_OBJECT(element));
+        alive_.insert(element, QString::fromUtf8(name));
+        g_free(name);
+        g_object_weak_ref(G_OBJECT(element), &Survivors::finalised, this);
+    }
+    // Every element added anywhere inside `bin` from now on.
+    void watchInside(GstElement* bin)
+    {
+        g_signal_connect(bin, "deep-element-added",
+                         G_CALLBACK(+[](GstBin*, GstBin*, GstElement* element, gpointer self) {
+                             static_cast<Survivors*>(self)->watch(element);
+                         }),
+                         this);
+    }
+    QStringList names() const
+    {
+        const std::lock_guard lock(mutex_);
+        return alive_.values();
+    }
+
+private:
+    static void finalised(gpointer self, GObject* object)
+    {
+        auto* survivors = static_cast<Survivors*>(self);
+        const std::lock_guard lock(survivors->mutex_);
+        survivors->alive_.remove(object);
+    }
+    mutable std::mutex mutex_;
+    QHash<void*, QString> alive_;
+};
+
+int openDescriptors()
+{
+    return int(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::Files | QDir::System).size());
+}
+
+// Resident memory in kB.
+qint64 residentKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    return -1;
+}
+
 } // namespace
 
 class TestGstMediaPlayer : public QObject {
@@ -84,6 +143,7 @@ private Q_SLOTS:
     void busWorksWithTheQtDispatcher();
     void everyEndIsSeen();
     void positionReadCost();
+    void songsLeaveNothingBehind();
 
 private:
     QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
@@ -452,6 +512,54 @@ void TestGstMediaPlayer::positionReadCost()
         player.Pause();
         QTest::qWait(50);
     }
+}
+
+void TestGstMediaPlayer::songsLeaveNothingBehind()
+{
+    // The window's use: a player is made when the window opens, every song start opens a file
+    // in it (a new decoder chain inside the playbin each time), and it goes when the window
+    // closes. Nothing of a song that is over, or of a closed player, may stay alive: not an
+    // element, not a descriptor, not memory.
+    Survivors survivors;
+    // The first and the last start open the same kind of file, so the same chain.
+    const QStringList songs = {path("tone.mp3"), path("tone.wav"), path("tone.mp3")};
+    constexpr int players = 50;
+    constexpr int warmUp = 10;
+    int fdsAfterWarmUp = 0;
+    qint64 kbAfterWarmUp = 0;
+    for (int i = 0; i < players; ++i) {
+        {
+            GstMediaPlayer player;
+            survivors.watch(player.pipeline());
+            survivors.watchInside(player.pipeline());
+            QStringList afterFirstSong;
+            for (const QString& song : songs) {
+                QVERIFY(player.setFileName(song));
+                QVERIFY(player.Play());
+                QVERIFY(waitFor([&] { return player.CurrentPosition() > 0; }, 2000));
+                if (afterFirstSong.isEmpty())
+                    afterFirstSong = survivors.names();
+            }
+            // What the earlier songs built is gone while the player lives on.
+            QCOMPARE(survivors.names().size(), afterFirstSong.size());
+        }
+        QVERIFY2(survivors.names().isEmpty(),
+                 qPrintable(QStringLiteral("alive after player %1 closed: %2")
+                                .arg(i + 1)
+                                .arg(survivors.names().join(QLatin1Char(' ')))));
+        if (i + 1 == warmUp) {
+            fdsAfterWarmUp = openDescriptors();
+            kbAfterWarmUp = residentKb();
+        }
+    }
+    const int fds = openDescriptors();
+    const qint64 kb = residentKb();
+    const int starts = (players - warmUp) * int(songs.size());
+    qInfo("over the last %d players (%d song starts): %+d descriptors, %+lld kB resident",
+          players - warmUp, starts, fds - fdsAfterWarmUp, kb - kbAfterWarmUp);
+    QCOMPARE(fds, fdsAfterWarmUp);
+    // Allocator noise only: the leak this guards against was about 175 kB per song start.
+    QVERIFY2(kb - kbAfterWarmUp < 20 * starts, qPrintable(QString::number(kb - kbAfterWarmUp)));
 }
 
 QTEST_GUILESS_MAIN(TestGstMediaPlayer)
