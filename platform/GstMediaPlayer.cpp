@@ -115,6 +115,7 @@ struct GstMediaPlayer::Impl {
 
     QString path;        // the open file
     bool open = false;   // a file is open (prerolled)
+    bool named = false;  // FileName has been written: a file that did not open reads as ended
     bool failed = false; // it broke while playing: Play opens it again
     bool atEnd = false;  // it has played to its end: position and duration are endValue
     double endValue = 0;
@@ -343,9 +344,10 @@ void GstMediaPlayer::handle(GstMessage* message)
 bool GstMediaPlayer::setFileName(const QString& path)
 {
     if (!d->playbin)
-        return false;
+        return false; // no GStreamer: as no component at all, nothing is ever named
     gst_element_set_state(d->playbin, GST_STATE_NULL);
     discardPending(); // the old file's
+    d->named = true;
     d->path.clear();
     d->open = d->failed = d->atEnd = false;
     d->duration = -1;
@@ -433,7 +435,7 @@ bool GstMediaPlayer::seekTo(double seconds)
 double GstMediaPlayer::Duration() const
 {
     if (!d->open)
-        return -1;
+        return d->named ? 0 : -1;
     if (d->atEnd)
         return d->endValue;
     gint64 ns = 0;

@@ -11,7 +11,11 @@ namespace vireo {
 // ignore-and-continue rule says. Nothing here shows a message.
 //
 // Duration and CurrentPosition (seconds, fractional):
-// - while no file is open: Duration is -1 and CurrentPosition is 0;
+// - before any file has been named: Duration is -1 and CurrentPosition is 0, so the end-of-song
+//   test does not start a song by itself when the player window opens;
+// - after FileName named a file that cannot be opened (missing, a folder, not audio): both are 0.
+//   Such a file counts as one that has played to its end at once, as a file that breaks while
+//   playing does, so the continuation goes on to another song instead of waiting for good;
 // - while an open file's length is not yet known: Duration is -1;
 // - CurrentPosition equals Duration exactly once the file has played to its end, and never
 //   before (the end-of-song test compares the two with ==).
@@ -26,7 +30,7 @@ public:
     ~MediaPlayer() override = default;
 
     // FileName, written: closes the current file and opens `path`, ready to Play from its start.
-    // False when the file cannot be opened; then no file is open.
+    // False when the file cannot be opened; then no file is open and Play does nothing.
     virtual bool setFileName(const QString& path) = 0;
 
     // Starts the open file, or resumes it after Pause; after the end it starts again from the

@@ -10,7 +10,7 @@ bool FakeMediaPlayer::setFileName(const QString& path)
     if (path.isEmpty() || unopenable.contains(path)) {
         fileName.clear();
         state = State::Closed;
-        duration = -1;
+        duration = 0; // a file that does not open reads as played to its end
         position = 0;
         return false;
     }

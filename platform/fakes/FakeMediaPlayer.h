@@ -10,7 +10,8 @@ namespace vireo {
 
 // A media player for tests: records every call and reports the position and duration that the
 // test sets. Opening a file sets Duration from `durations` (or `defaultDuration`) and the
-// position to 0; a path in `unopenable` fails to open and leaves no file open, as the real one.
+// position to 0; a path in `unopenable` fails to open and leaves no file open, with Duration and
+// CurrentPosition both 0, as the real one.
 class FakeMediaPlayer final : public MediaPlayer {
     Q_OBJECT
 public:

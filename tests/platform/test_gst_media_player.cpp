@@ -201,9 +201,10 @@ void TestGstMediaPlayer::unopenableFiles()
     GstMediaPlayer player;
     QVERIFY(player.setFileName(path("tone.wav")));
     QVERIFY(!player.setFileName(file));
-    // The old file is closed too: nothing plays and the two values differ.
+    // The old file is closed too and nothing plays; the file reads as played to its end at
+    // once, so the end-of-song test moves on from it.
     QVERIFY(!player.Play());
-    QCOMPARE(player.Duration(), -1.0);
+    QCOMPARE(player.Duration(), 0.0);
     QCOMPARE(player.CurrentPosition(), 0.0);
 }
 

@@ -78,6 +78,7 @@ private Q_SLOTS:
     void loopColours();
     void continuationIdleWithoutFile();
     void continuationWaitsForTheEnd();
+    void continuationMovesOnFromAFileThatDoesNotOpen();
     void seekAndTracking_data();
     void seekAndTracking();
 };
@@ -467,6 +468,35 @@ void TestTransport::continuationWaitsForTheEnd()
     rig.player.playToEnd();
     rig.transport.continuationTick();
     QCOMPARE(rig.list.selected, 2);
+}
+
+void TestTransport::continuationMovesOnFromAFileThatDoesNotOpen()
+{
+    // Alpha, a missing file, Beta, with the continuation on: the end of Alpha draws the missing
+    // file, which reads as ended at once, so the next tick goes on to Beta.
+    Rig rig(3);
+    rig.player.unopenable.insert(QStringLiteral("/music/1.mp3"));
+    *rig.rnd.values = {0.5, 0.9}; // entries 1, then 2
+    QStringList captions;
+    connect(&rig.transport, &Transport::entryStarted, this,
+            [&captions](const Transport::StartedEntry& e) { captions.append(e.caption); });
+    rig.transport.play();
+    rig.player.playToEnd();
+    rig.transport.continuationTick();
+    QCOMPARE(rig.list.selected, 1);
+    QCOMPARE(rig.player.state, FakeMediaPlayer::State::Closed);
+    rig.transport.continuationTick();
+    QCOMPARE(rig.list.selected, 2);
+    QCOMPARE(rig.player.state, FakeMediaPlayer::State::Playing);
+    QCOMPARE(captions.size(), 3);
+    QCOMPARE(captions.last(), QStringLiteral("MP3 Player (Artist 2 - Title 2)"));
+    // With the continuation off the player stays on the file that did not open.
+    rig.transport.startEntry(1);
+    rig.transport.loopToggle();
+    rig.player.calls.clear();
+    rig.transport.continuationTick();
+    QCOMPARE(rig.player.calls, QStringList());
+    QCOMPARE(rig.list.selected, 1);
 }
 
 void TestTransport::seekAndTracking_data()

@@ -6,6 +6,7 @@
 #include "support/ToneFiles.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -18,6 +19,8 @@ private Q_SLOTS:
     void initTestCase();
     void randomPickAtTheNextTick();
     void loopOffStaysAtTheEnd();
+    void continuationMovesOnFromAFileThatDoesNotOpen_data();
+    void continuationMovesOnFromAFileThatDoesNotOpen();
 
 private:
     QTemporaryDir dir;
@@ -83,6 +86,35 @@ void TestTransportGstreamer::loopOffStaysAtTheEnd()
     QTest::qWait(200);
     QCOMPARE(list.selected, 0);
     QCOMPARE(player.CurrentPosition(), player.Duration());
+}
+
+void TestTransportGstreamer::continuationMovesOnFromAFileThatDoesNotOpen_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::newRow("missing") << dir.filePath(QStringLiteral("missing.mp3"));
+    QTest::newRow("a folder") << dir.path();
+    QTest::newRow("not audio") << dir.filePath(QStringLiteral("notes.mp3"));
+}
+
+void TestTransportGstreamer::continuationMovesOnFromAFileThatDoesNotOpen()
+{
+    QFETCH(QString, file);
+    QFile notes(dir.filePath(QStringLiteral("notes.mp3")));
+    QVERIFY(notes.open(QIODevice::WriteOnly));
+    notes.write("this is not audio at all\n");
+    notes.close();
+    TablePlaylist list({files.at(0), file, files.at(1)});
+    GstMediaPlayer player;
+    QString pause;
+    Transport transport(list, player, pause, {}, [] { return 0.75; }); // entry 2
+    QTimer timer100;
+    timer100.setInterval(1000);
+    QObject::connect(&timer100, &QTimer::timeout, &transport, &Transport::continuationTick);
+    timer100.start();
+    transport.startEntry(1);
+    QVERIFY(QTest::qWaitFor([&] { return list.selected == 2; }, 1500));
+    QCOMPARE(player.Duration(), 4.0);
+    QVERIFY(QTest::qWaitFor([&] { return player.CurrentPosition() > 0; }, 1000));
 }
 
 QTEST_GUILESS_MAIN(TestTransportGstreamer)
