@@ -1,5 +1,6 @@
 #include "player/frmmp3.h"
 
+#include "platform/ControlText.h"
 #include "platform/Dialogs.h"
 #include "platform/DragWindow.h"
 #include "platform/MediaPlayer.h"
@@ -445,11 +446,11 @@ void frmmp3::Form_Load()
     Timer100->start();
     // The label first reads "100 %"; the slider then moves to 1875, whose volume update
     // shows 75 % and sets Volume -625.
-    label2->setText(label2->text() + QStringLiteral(" %"));
+    label2->setText(shownText(label2->text() + QStringLiteral(" %")));
     label2->setTextColor(PlayerArt::cyan());
     HScroll1->setValue(display::volumeAtLoad);
     scroll_.setText(display::TitleScroll::atLoad());
-    Label666->setText(scroll_.text());
+    Label666->setText(shownText(scroll_.text()));
     if (app_.setting(QStringLiteral("3")) == QLatin1String("1"))
         Label9->hide();
     Picture100->hide();
@@ -490,8 +491,10 @@ void frmmp3::showPlaylist(const Playlist& list)
 {
     List2->clear();
     List3->clear();
-    List2->addItems(list.names());
-    List3->addItems(list.paths());
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        List2->addItem(shownText(list.names().at(i)));
+        List3->addItem(shownText(list.paths().at(i)));
+    }
     selectInBoth(-1);
 }
 
@@ -512,7 +515,7 @@ void frmmp3::loadplaylist(const QString& path)
 
 void frmmp3::setPlaylistPath(const QString& path)
 {
-    Text100->setText(path);
+    Text100->setText(shownText(path));
 }
 
 void frmmp3::saveplaylist()
@@ -523,7 +526,7 @@ void frmmp3::saveplaylist()
                                      QStringLiteral("untitled.vr3")});
         if (chosen.isEmpty())
             return;
-        Text100->setText(chosen);
+        Text100->setText(shownText(chosen));
     }
     // A file that cannot be written keeps its old content; nothing is shown.
     PlaylistFile::save(Text100->text(), playlist());
@@ -542,8 +545,8 @@ void frmmp3::addSong()
     if (file.isEmpty())
         return;
     mp3.setFilename(withoutTrailingSpaces(file));
-    List3->addItem(file);
-    List2->addItem(Playlist::displayName(mp3.Artist(), mp3.Title(), file));
+    List3->addItem(shownText(file));
+    List2->addItem(shownText(Playlist::displayName(mp3.Artist(), mp3.Title(), file)));
 }
 
 void frmmp3::Label13_Click()
@@ -580,7 +583,7 @@ void frmmp3::Label11_Click()
         app_.dialogs().openFile({openTitle, openListFilter, QDir::currentPath(), QString()});
     if (chosen.isEmpty())
         return;
-    Text100->setText(chosen);
+    Text100->setText(shownText(chosen));
     loadplaylist(chosen);
 }
 
@@ -758,10 +761,11 @@ void frmmp3::showEntry(int progressMaximum, const QString& songInfo, const QStri
                        const QString& caption)
 {
     // The label breaks lines at LF; the Part's CR LF is kept in the text it is given.
-    Label69->setText(QString(songInfo).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    Label69->setText(
+        shownText(QString(songInfo).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))));
     Slider1->setMaximum(progressMaximum);
     scroll_.setText(scrollText);
-    setWindowTitle(caption);
+    setWindowTitle(shownText(caption));
 }
 
 void frmmp3::pctPlayD_Click()
@@ -837,12 +841,14 @@ void frmmp3::Timer1_Timer()
 
 void frmmp3::Timer3_Timer()
 {
-    Label666->setText(scroll_.tick());
+    // The scroll text keeps the tag's NULs, as the label's text did: each tick shows the
+    // rotated text up to its first NUL.
+    Label666->setText(shownText(scroll_.tick()));
 }
 
 void frmmp3::Timer7_Timer()
 {
-    Label25->setText(transport_->elapsedText());
+    Label25->setText(shownText(transport_->elapsedText()));
     // A length that was not known when the entry started (an MP3 without a Xing header).
     const int maximum = transport_->progressMaximum();
     if (maximum > 0 && maximum != Slider1->maximum())
@@ -859,7 +865,7 @@ void frmmp3::Timer100_Timer()
 void frmmp3::HScroll1_Change()
 {
     label2->setTextColor(PlayerArt::cyan());
-    label2->setText(display::volumeUpdate(*MediaPlayer1, HScroll1->value()));
+    label2->setText(shownText(display::volumeUpdate(*MediaPlayer1, HScroll1->value())));
 }
 
 void frmmp3::Label1_DblClick()
@@ -875,7 +881,7 @@ void frmmp3::label2_DblClick()
 void frmmp3::balanceUpdate()
 {
     if (const auto text = display::balanceUpdate(*MediaPlayer1, HScroll2->value()))
-        Label4->setText(*text);
+        Label4->setText(shownText(*text));
 }
 
 void frmmp3::HScroll2_Change()
@@ -900,7 +906,7 @@ void frmmp3::lblMute_MouseUp()
     const display::MuteDisplay shown = display::toggleMute(*MediaPlayer1, HScroll1->value());
     lblMute->setTextColor(colourOf(shown.muteColour));
     HScroll1->setEnabled(shown.volumeEnabled);
-    label2->setText(shown.volumeLabel);
+    label2->setText(shownText(shown.volumeLabel));
 }
 
 } // namespace vireo

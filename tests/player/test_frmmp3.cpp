@@ -107,7 +107,44 @@ private Q_SLOTS:
     void master_opens_command_line_playlist_data();
     void master_opens_command_line_playlist();
     void closing_the_master_keeps_the_playlist();
+    void nul_padded_tag_shows_as_the_controls_show_it();
 };
+
+void test_frmmp3::nul_padded_tag_shows_as_the_controls_show_it()
+{
+    // Taggers often pad ID3v1 fields with NULs. The tag's fields keep them; every control shows
+    // its text up to the first NUL, and what is saved from the lists holds none.
+    Rig rig;
+    const QString file =
+        rig.song(QStringLiteral("padded.mp3"), id3v1("Song", "Band", "", "", "", 17, "TAG", '\0'));
+    auto w = rig.open();
+    rig.dialogs.fileAnswers << file;
+    QTest::mouseClick(w->Label13, Qt::LeftButton);
+    QCOMPARE(w->mp3.Artist(), QStringLiteral("Band") + QString(26, QChar(u'\0')));
+    QCOMPARE(texts(w->List2), QStringList{QStringLiteral("Band")});
+    QCOMPARE(texts(w->List3), QStringList{file});
+
+    w->List2_DblClick(0);
+    QCOMPARE(w->Label69->text(), QStringLiteral("Artist: Band"));
+    QCOMPARE(w->windowTitle(), QStringLiteral("MP3 Player (Band"));
+    // A whole turn of the scroll text (30 spaces, the two padded fields and " - ").
+    bool bandShown = false;
+    for (int tick = 0; tick < 30 + 30 + 3 + 30; ++tick) {
+        w->Timer3_Timer();
+        QVERIFY2(!w->Label666->text().contains(QChar(u'\0')), qPrintable(QString::number(tick)));
+        bandShown = bandShown || w->Label666->text().endsWith(QLatin1String("Band"));
+    }
+    QVERIFY(bandShown);
+
+    const QString saved = rig.path(QStringLiteral("saved.vr3"));
+    w->setPlaylistPath(saved);
+    QTest::mouseClick(w->Label12, Qt::LeftButton);
+    QCOMPARE(PlaylistFile::load(saved).names(), QStringList{QStringLiteral("Band")});
+    QVERIFY(!readAll(saved).contains('\0'));
+    w->close();
+    QCOMPARE(PlaylistFile::load(rig.carryOver()).names(), QStringList{QStringLiteral("Band")});
+    QVERIFY(!readAll(rig.carryOver()).contains('\0'));
+}
 
 void test_frmmp3::window_frame()
 {
