@@ -2,7 +2,6 @@
 
 #include "browser/ImPanel.h"
 #include "platform/Twips.h"
-#include "platform/VbConvert.h"
 #include "platform/WebBrowser.h"
 #include "shell/App.h"
 #include "shell/ConfigWindow.h"
@@ -332,18 +331,18 @@ void frmbrowser::Form_Load()
     ptions();
     geo_.page.width = clientWidth();
     applyGeometry();
-    const QString start = app_.vro(QStringLiteral("startup"), QStringLiteral("startpage"));
+    const QString start = app_.read(settings::startPage);
     if (!start.isEmpty())
         WebBrowser1_->Navigate(start);
 }
 
 void frmbrowser::ptions()
 {
-    const QString mp3Disabled = app_.setting(QStringLiteral("1"));
-    const QString searchesDisabled = app_.setting(QStringLiteral("3"));
-    if (vb::equalsNumber(mp3Disabled, 1))
+    // This window compares its switches as numbers: " 1" and "1.0" hide too.
+    using settings::SwitchRule;
+    if (app_.isOn(settings::mp3Disabled, SwitchRule::Number))
         mnu_mp3->setVisible(false);
-    if (vb::equalsNumber(searchesDisabled, 1)) {
+    if (app_.isOn(settings::searchesDisabled, SwitchRule::Number)) {
         mnu_searchcd->setVisible(false);
         mnu_cd->setVisible(false);
         mnu_movie->setVisible(false);
@@ -542,7 +541,7 @@ void frmbrowser::WebBrowser1_StatusTextChange(const QString& text)
     if (!m)
         return;
     m->Label22->setText(text);
-    if (app_.setting(QStringLiteral("2")) == QLatin1String("1"))
+    if (app_.isOn(settings::logBrowsing, settings::SwitchRule::Text))
         m->aadditems();
 }
 
@@ -581,8 +580,7 @@ void frmbrowser::mnu_printsetup_Click()
 
 void frmbrowser::mnu_startpage_Click()
 {
-    app_.writeVro(QStringLiteral("startup"), QStringLiteral("startpage"),
-                  WebBrowser1_->LocationURL());
+    app_.write(settings::startPage, WebBrowser1_->LocationURL());
 }
 
 // Closes this browser window only; the program goes on.

@@ -1,6 +1,7 @@
 #include "parental/Passwords.h"
 
 #include "platform/SettingsStore.h"
+#include "shell/Settings.h"
 
 #include <QByteArray>
 #include <sodium.h>
@@ -8,9 +9,6 @@
 namespace vireo {
 
 namespace {
-
-const QString passwordApp = QStringLiteral("Ovalo");
-const QString passwordSection = QStringLiteral("0f");
 
 // libsodium must be initialised once before its first use; later calls are cheap no-ops.
 bool sodiumReady()
@@ -21,14 +19,14 @@ bool sodiumReady()
 
 } // namespace
 
-QString Passwords::key(Kind kind)
+const SettingKey& Passwords::key(Kind kind)
 {
-    return kind == Kind::Parental ? QStringLiteral("esarin") : QStringLiteral("CPUFace");
+    return kind == Kind::Parental ? settings::parentalPassword : settings::teenPassword;
 }
 
 QString Passwords::stored(Kind kind) const
 {
-    return settings_.read(passwordApp, passwordSection, key(kind));
+    return settings::read(settings_, key(kind));
 }
 
 bool Passwords::isHash(const QString& stored)
@@ -67,9 +65,9 @@ bool Passwords::verify(Kind kind, const QString& entry) const
                                     static_cast<unsigned long long>(bytes.size())) == 0;
 }
 
-void Passwords::set(Kind kind, const QString& text)
+bool Passwords::set(Kind kind, const QString& text)
 {
-    settings_.write(passwordApp, passwordSection, key(kind), hash(text));
+    return settings::write(settings_, key(kind), hash(text));
 }
 
 bool Passwords::isEmpty(Kind kind) const

@@ -5,6 +5,7 @@
 namespace vireo {
 
 class SettingsStore;
+struct SettingKey;
 
 // The parental and the teen password, in the settings store ("Ovalo" / "0f"). Nothing else
 // reads or writes their keys. A password is stored as an Argon2id hash, never as typed; the
@@ -19,7 +20,8 @@ public:
     explicit Passwords(SettingsStore& settings) : settings_(settings) {}
 
     bool verify(Kind kind, const QString& entry) const;
-    void set(Kind kind, const QString& text);
+    // False when the store could not keep it.
+    bool set(Kind kind, const QString& text);
 
     // True when no password of this kind is set (the stored value is empty or absent): the
     // gates that can be skipped are skipped.
@@ -32,7 +34,7 @@ public:
 
 private:
     QString stored(Kind kind) const;
-    static QString key(Kind kind);
+    static const SettingKey& key(Kind kind);
 
     SettingsStore& settings_;
 };

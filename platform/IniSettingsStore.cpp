@@ -1,10 +1,21 @@
 #include "platform/IniSettingsStore.h"
 
+#include "platform/Logging.h"
+
 #include <QDir>
 #include <QSettings>
 #include <QStandardPaths>
 
 namespace vireo {
+
+namespace {
+
+const char* reason(QSettings::Status status)
+{
+    return status == QSettings::AccessError ? "cannot be read or written" : "is not an INI file";
+}
+
+} // namespace
 
 IniSettingsStore::IniSettingsStore(QString folder) : folder_(std::move(folder)) {}
 
@@ -24,7 +35,8 @@ QSettings& IniSettingsStore::fileFor(const QString& application) const
     auto it = files_.find(application);
     if (it != files_.end())
         return *it->second;
-    QDir().mkpath(folder_);
+    if (!QDir().mkpath(folder_))
+        qCWarning(lcFiles) << "settings folder" << folder_ << "cannot be made";
     auto settings = std::make_unique<QSettings>(
         folder_ + QLatin1Char('/') + application + QStringLiteral(".ini"), QSettings::IniFormat);
     QSettings& ref = *settings;
@@ -38,6 +50,8 @@ QString IniSettingsStore::read(const QString& application, const QString& sectio
     QSettings& file = fileFor(application);
     // Another process (or the user) may have changed the file since our last look.
     file.sync();
+    if (file.status() != QSettings::NoError)
+        qCWarning(lcFiles) << "settings" << file.fileName() << reason(file.status());
     const QVariant value = file.value(section + QLatin1Char('/') + key);
     if (!value.isValid())
         return {};
@@ -47,12 +61,17 @@ QString IniSettingsStore::read(const QString& application, const QString& sectio
     return value.toString();
 }
 
-void IniSettingsStore::write(const QString& application, const QString& section, const QString& key,
+bool IniSettingsStore::write(const QString& application, const QString& section, const QString& key,
                              const QString& value)
 {
     QSettings& file = fileFor(application);
     file.setValue(section + QLatin1Char('/') + key, value);
     file.sync();
+    if (file.status() == QSettings::NoError)
+        return true;
+    qCWarning(lcFiles) << "settings" << file.fileName() << reason(file.status())
+                       << "; not stored:" << section << key;
+    return false;
 }
 
 } // namespace vireo

@@ -1,5 +1,7 @@
 #include "platform/ProgramFolder.h"
 
+#include "platform/Logging.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -57,7 +59,11 @@ void ProgramFolder::seed(const QString& from, const QString& to)
         if (QFileInfo::exists(target))
             continue;
         QDir().mkpath(QFileInfo(target).absolutePath());
-        QFile::copy(file, target);
+        QFile original(file);
+        if (!original.copy(target)) {
+            qCWarning(lcFiles) << "cannot copy" << file << "to" << target << original.errorString();
+            continue;
+        }
         QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::WriteOwner);
     }
 }

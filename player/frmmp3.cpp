@@ -451,7 +451,7 @@ void frmmp3::Form_Load()
     HScroll1->setValue(display::volumeAtLoad);
     scroll_.setText(display::TitleScroll::atLoad());
     Label666->setText(shownText(scroll_.text()));
-    if (app_.setting(QStringLiteral("3")) == QLatin1String("1"))
+    if (app_.isOn(settings::searchesDisabled, settings::SwitchRule::Text))
         Label9->hide();
     Picture100->hide();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {

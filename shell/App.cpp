@@ -18,19 +18,19 @@ App::App(SettingsStore& settings, Dialogs& dialogs, ProgramFolder folder)
 
 App::~App() = default;
 
-QString App::setting(const QString& key) const
+QString App::read(const SettingKey& key) const
 {
-    return settings_.read(QStringLiteral("vro"), QStringLiteral("settings"), key);
+    return settings::read(settings_, key);
 }
 
-QString App::vro(const QString& section, const QString& key) const
+bool App::isOn(const SettingKey& key, settings::SwitchRule rule) const
 {
-    return settings_.read(QStringLiteral("vro"), section, key);
+    return settings::isOn(settings_, key, rule);
 }
 
-void App::writeVro(const QString& section, const QString& key, const QString& value)
+bool App::write(const SettingKey& key, const QString& value)
 {
-    settings_.write(QStringLiteral("vro"), section, key, value);
+    return settings::write(settings_, key, value);
 }
 
 QWidget* App::show(QWidget* window, bool mdiChild)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/ProgramFolder.h"
+#include "shell/Settings.h"
 
 #include <QDate>
 #include <QObject>
@@ -44,10 +45,11 @@ public:
     Dialogs& dialogs() const { return dialogs_; }
     const ProgramFolder& folder() const { return folder_; }
 
-    // Shorthands for the program's own settings (application "vro").
-    QString setting(const QString& key) const; // section "settings"
-    QString vro(const QString& section, const QString& key) const;
-    void writeVro(const QString& section, const QString& key, const QString& value);
+    // The settings store by named key (shell/Settings.h).
+    QString read(const SettingKey& key) const;
+    bool isOn(const SettingKey& key, settings::SwitchRule rule) const;
+    // False when the value could not be stored; the store has reported why.
+    bool write(const SettingKey& key, const QString& value);
 
     formaster* master() const { return master_; }
     void setMaster(formaster* master) { master_ = master; }

@@ -1,5 +1,7 @@
 #include "shell/BrowsingLog.h"
 
+#include "platform/Logging.h"
+
 #include "shell/QuotedFieldWriter.h"
 
 #include <QFile>
@@ -34,8 +36,14 @@ QStringList BrowsingLog::read()
     read_.reset();
     const auto before = fileState();
     QFile file(path_);
-    if (!before || !file.open(QIODevice::ReadOnly))
+    if (!before) {
+        qCWarning(lcFiles) << "cannot read" << path_ << "missing or not a regular file";
         return {};
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        qCWarning(lcFiles) << "cannot read" << path_ << file.errorString();
+        return {};
+    }
     const QByteArray content = file.readAll();
     file.close();
     QStringList entries = ListFile::parse(content);

@@ -3,6 +3,7 @@
 #include "platform/SettingsStore.h"
 #include "platform/Twips.h"
 #include "platform/VbConvert.h"
+#include "shell/Settings.h"
 
 #include <QString>
 
@@ -12,16 +13,13 @@ namespace vireo {
 
 namespace {
 
-const QString vroApp = QStringLiteral("vro");
-const QString posSection = QStringLiteral("pos");
-
 // A window coordinate is a 16-bit number on X11; a saved value past that range fails to apply,
 // as assigning it to the window would, instead of wrapping round to somewhere off the screen.
 constexpr float farthest = 32767.0f * twips::perPixel;
 
-std::optional<float> readPos(const SettingsStore& settings, const char* key)
+std::optional<float> readPos(const SettingsStore& store, const SettingKey& key)
 {
-    const auto value = vb::toSingle(settings.read(vroApp, posSection, QLatin1String(key)));
+    const auto value = vb::toSingle(settings::read(store, key));
     if (value && std::fabs(*value) > farthest)
         return std::nullopt;
     return value;
@@ -29,28 +27,29 @@ std::optional<float> readPos(const SettingsStore& settings, const char* key)
 
 } // namespace
 
-Placement Placement::read(const SettingsStore& settings)
+Placement Placement::read(const SettingsStore& store)
 {
     Placement p;
-    p.top = readPos(settings, "Top");
-    p.left = readPos(settings, "Left");
-    p.height = readPos(settings, "Height");
-    p.width = readPos(settings, "Width");
-    const auto state =
-        vb::toInteger(settings.read(vroApp, posSection, QStringLiteral("WindowState")));
+    p.top = readPos(store, settings::placementTop);
+    p.left = readPos(store, settings::placementLeft);
+    p.height = readPos(store, settings::placementHeight);
+    p.width = readPos(store, settings::placementWidth);
+    const auto state = vb::toInteger(settings::read(store, settings::windowState));
     if (state && *state >= 0 && *state <= 2)
         p.windowState = state;
     return p;
 }
 
-void Placement::write(SettingsStore& settings, float top, float left, float height, float width,
+bool Placement::write(SettingsStore& store, float top, float left, float height, float width,
                       int windowState)
 {
-    settings.write(vroApp, posSection, QStringLiteral("Top"), vb::singleText(top));
-    settings.write(vroApp, posSection, QStringLiteral("Left"), vb::singleText(left));
-    settings.write(vroApp, posSection, QStringLiteral("Height"), vb::singleText(height));
-    settings.write(vroApp, posSection, QStringLiteral("Width"), vb::singleText(width));
-    settings.write(vroApp, posSection, QStringLiteral("WindowState"), QString::number(windowState));
+    // Each value is written even when one before it failed, as each is a statement of its own.
+    bool stored = settings::write(store, settings::placementTop, vb::singleText(top));
+    stored &= settings::write(store, settings::placementLeft, vb::singleText(left));
+    stored &= settings::write(store, settings::placementHeight, vb::singleText(height));
+    stored &= settings::write(store, settings::placementWidth, vb::singleText(width));
+    stored &= settings::write(store, settings::windowState, QString::number(windowState));
+    return stored;
 }
 
 } // namespace vireo

@@ -14,7 +14,8 @@ struct Placement {
     std::optional<int> windowState;
 
     static Placement read(const SettingsStore& settings);
-    static void write(SettingsStore& settings, float top, float left, float height, float width,
+    // False when any of the values could not be stored.
+    static bool write(SettingsStore& settings, float top, float left, float height, float width,
                       int windowState);
 };
 

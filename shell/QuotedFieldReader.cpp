@@ -1,5 +1,7 @@
 #include "shell/QuotedFieldReader.h"
 
+#include "platform/Logging.h"
+
 #include <QFile>
 #include <QStringDecoder>
 
@@ -64,8 +66,10 @@ QuotedFieldReader QuotedFieldReader::fromDevice(QIODevice& device)
 std::optional<QuotedFieldReader> QuotedFieldReader::open(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly)) {
+        qCWarning(lcFiles) << "cannot read" << path << file.errorString();
         return std::nullopt;
+    }
     return fromDevice(file);
 }
 

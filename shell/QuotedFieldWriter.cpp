@@ -1,5 +1,7 @@
 #include "shell/QuotedFieldWriter.h"
 
+#include "platform/Logging.h"
+
 #include <QFile>
 #include <QSaveFile>
 
@@ -35,23 +37,32 @@ void QuotedFieldWriter::write(std::initializer_list<Field> fields)
 bool QuotedFieldWriter::saveTo(const QString& path) const
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly)) {
+        qCWarning(lcFiles) << "cannot write" << path << file.errorString();
         return false;
+    }
     if (file.write(bytes_) != bytes_.size()) {
+        qCWarning(lcFiles) << "cannot write" << path << file.errorString();
         file.cancelWriting();
         return false;
     }
-    return file.commit();
+    if (file.commit())
+        return true;
+    qCWarning(lcFiles) << "cannot replace" << path << file.errorString();
+    return false;
 }
 
 bool QuotedFieldWriter::appendTo(const QString& path) const
 {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
+        qCWarning(lcFiles) << "cannot append to" << path << file.errorString();
         return false;
+    }
     const qint64 before = file.size();
     if (file.write(bytes_) == bytes_.size() && file.flush())
         return true;
+    qCWarning(lcFiles) << "cannot append to" << path << file.errorString();
     // A half-written line would read back as a wrong last entry: take it off again.
     file.resize(before);
     return false;

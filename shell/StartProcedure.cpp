@@ -4,6 +4,7 @@
 #include "platform/SettingsStore.h"
 #include "shell/App.h"
 #include "shell/ConfigWindow.h"
+#include "shell/Settings.h"
 
 #include <QDate>
 
@@ -11,25 +12,21 @@ namespace vireo {
 
 namespace {
 
-const QString vroApp = QStringLiteral("vro");
-const QString settingsSection = QStringLiteral("settings");
-const QString startupSection = QStringLiteral("startup");
-const QString markerKey = QStringLiteral("version");
-
-void writeSetting(SettingsStore& settings, const char* key, const char* value)
+void writeSetting(SettingsStore& store, const SettingKey& key, const char* value)
 {
-    settings.write(vroApp, settingsSection, QLatin1String(key), QLatin1String(value));
+    settings::write(store, key, QLatin1String(value));
 }
 
-// Keys "4" to "9" as a first run leaves them; "1" to "3" come before them on a first run only.
-void writeLimitAndPrivacyDefaults(SettingsStore& settings)
+// The limit and privacy switches as a first run leaves them; the MP3, log and search switches
+// come before them on a first run only.
+void writeLimitAndPrivacyDefaults(SettingsStore& store)
 {
-    writeSetting(settings, "4", "0");
-    writeSetting(settings, "5", "1");
-    writeSetting(settings, "6", "240");
-    writeSetting(settings, "7", "1");
-    writeSetting(settings, "8", "0");
-    writeSetting(settings, "9", "0");
+    writeSetting(store, settings::limitEnabled, "0");
+    writeSetting(store, settings::otherFeaturesAllowed, "1");
+    writeSetting(store, settings::limitMinutes, "240");
+    writeSetting(store, settings::journalLocked, "1");
+    writeSetting(store, settings::phonebookLocked, "0");
+    writeSetting(store, settings::popupsDisabled, "0");
 }
 
 } // namespace
@@ -49,34 +46,32 @@ QString StartProcedure::firstRunMessage()
         "Teen Password (used by the teen to secure his or her Journal entries).");
 }
 
-StartProcedure::RunKind StartProcedure::decide(const SettingsStore& settings,
-                                               const QString& version)
+StartProcedure::RunKind StartProcedure::decide(const SettingsStore& store, const QString& version)
 {
-    const QString lastVersion = settings.read(vroApp, startupSection, markerKey);
+    const QString lastVersion = settings::read(store, settings::versionMarker);
     if (lastVersion == version)
         return RunKind::Ordinary;
     if (!lastVersion.isEmpty())
         return RunKind::AfterUpdate;
     // No marker: a store that already holds the program's settings was written by a version
     // that kept no marker, so this is an update, not a first run.
-    const bool hasEarlierSettings =
-        !settings.read(vroApp, startupSection, QStringLiteral("startpage")).isEmpty() ||
-        !settings.read(vroApp, settingsSection, QStringLiteral("6")).isEmpty();
+    const bool hasEarlierSettings = !settings::read(store, settings::startPage).isEmpty() ||
+                                    !settings::read(store, settings::limitMinutes).isEmpty();
     return hasEarlierSettings ? RunKind::AfterUpdate : RunKind::First;
 }
 
-void StartProcedure::writeFirstRunDefaults(SettingsStore& settings, const QString& startPage)
+void StartProcedure::writeFirstRunDefaults(SettingsStore& store, const QString& startPage)
 {
-    writeSetting(settings, "1", "0");
-    writeSetting(settings, "2", "0");
-    writeSetting(settings, "3", "0");
-    writeLimitAndPrivacyDefaults(settings);
-    settings.write(vroApp, startupSection, QStringLiteral("startpage"), startPage);
+    writeSetting(store, settings::mp3Disabled, "0");
+    writeSetting(store, settings::logBrowsing, "0");
+    writeSetting(store, settings::searchesDisabled, "0");
+    writeLimitAndPrivacyDefaults(store);
+    settings::write(store, settings::startPage, startPage);
 }
 
-void StartProcedure::writeUpdateDefaults(SettingsStore& settings)
+void StartProcedure::writeUpdateDefaults(SettingsStore& store)
 {
-    writeLimitAndPrivacyDefaults(settings);
+    writeLimitAndPrivacyDefaults(store);
 }
 
 StartProcedure::RunKind StartProcedure::run(App& app, const std::function<void()>& openMaster)
@@ -87,7 +82,7 @@ StartProcedure::RunKind StartProcedure::run(App& app, const std::function<void()
     if (kind == RunKind::First)
         writeFirstRunDefaults(app.settings(), app.folder().path(QStringLiteral("\\start.html")));
     if (kind != RunKind::Ordinary)
-        app.settings().write(vroApp, startupSection, markerKey, thisVersion);
+        app.write(settings::versionMarker, thisVersion);
 
     openMaster();
     if (app.hasEnded())

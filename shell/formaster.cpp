@@ -1,5 +1,6 @@
 #include "shell/formaster.h"
 
+#include "platform/Logging.h"
 #include "platform/SettingsStore.h"
 #include "platform/Twips.h"
 #include "platform/WebBrowser.h"
@@ -412,7 +413,13 @@ void formaster::wireButtons()
 void formaster::loadSkin()
 {
     const ProgramFolder& folder = app_.folder();
-    auto load = [&folder](const char* name) { return QPixmap(folder.path(QLatin1String(name))); };
+    auto load = [&folder](const char* name) {
+        const QString path = folder.path(QLatin1String(name));
+        QPixmap picture(path);
+        if (picture.isNull())
+            qCWarning(lcFiles) << "skin bitmap" << path << "is missing or unreadable";
+        return picture;
+    };
     // A missing or unreadable bitmap leaves its control as it was.
     auto into = [&load](ImageBox* box, const char* name) {
         const QPixmap p = load(name);
@@ -594,11 +601,11 @@ void formaster::MDIForm_Load()
 {
     loadSkin();
     applyPlacement();
-    const QString mp3Disabled = app_.setting(QStringLiteral("1"));
-    const QString limitEnabled = app_.setting(QStringLiteral("4"));
-    if (limitEnabled == QLatin1String("1"))
+    using settings::SwitchRule;
+    const bool mp3Disabled = app_.isOn(settings::mp3Disabled, SwitchRule::Text);
+    if (app_.isOn(settings::limitEnabled, SwitchRule::Text))
         Timer4->start();
-    if (mp3Disabled == QLatin1String("1")) {
+    if (mp3Disabled) {
         Image7->hide();
         Image54->show();
         const QPixmap disabled(app_.folder().path(QStringLiteral("\\mp3_no.bmp")));
@@ -610,7 +617,7 @@ void formaster::MDIForm_Load()
     const bool namesPlaylist = command.contains(QLatin1Char('\\')) ||
                                (command.endsWith(QLatin1String(".vr3"), Qt::CaseInsensitive) &&
                                 QFileInfo(command).isFile());
-    if (namesPlaylist && mp3Disabled != QLatin1String("1")) {
+    if (namesPlaylist && !mp3Disabled) {
         if (PlayerWindow* player = app_.mp3()) {
             player->loadplaylist(command);
             player->setPlaylistPath(command);
@@ -619,7 +626,7 @@ void formaster::MDIForm_Load()
     getitems();
     ggetitems();
     newme();
-    if (app_.setting(QStringLiteral("1")) == QLatin1String("1"))
+    if (app_.isOn(settings::mp3Disabled, SwitchRule::Text))
         mnu_mp3->setVisible(false);
 }
 
@@ -642,10 +649,10 @@ void formaster::getitems()
     combo1Box_->refreshIndex();
 }
 
-void formaster::additems()
+bool formaster::additems()
 {
-    ListFile::write(app_.folder().path(QStringLiteral("\\items.txt")), Combo1->count(),
-                    [this](qsizetype i) { return Combo1->itemText(int(i)); });
+    return ListFile::write(app_.folder().path(QStringLiteral("\\items.txt")), Combo1->count(),
+                           [this](qsizetype i) { return Combo1->itemText(int(i)); });
 }
 
 void formaster::ggetitems()
@@ -655,9 +662,9 @@ void formaster::ggetitems()
     log_.loaded(Combo9->count());
 }
 
-void formaster::aadditems()
+bool formaster::aadditems()
 {
-    log_.write(Combo9->count(), [this](qsizetype i) { return Combo9->itemText(int(i)); });
+    return log_.write(Combo9->count(), [this](qsizetype i) { return Combo9->itemText(int(i)); });
 }
 
 bool formaster::autocomplete(QComboBox* box)
@@ -724,7 +731,7 @@ void formaster::MDIForm_Unload()
                      static_cast<float>(twips::fromPixels(frame.x())),
                      static_cast<float>(twips::fromPixels(frame.height())),
                      static_cast<float>(twips::fromPixels(frame.width())), windowStateNumber());
-    app_.writeVro(QStringLiteral("settings"), QStringLiteral("ole"), app_.secondsused);
+    app_.write(settings::secondsUsed, app_.secondsused);
     additems();
     aadditems();
     MDIForm_Terminate();
@@ -733,7 +740,7 @@ void formaster::MDIForm_Unload()
 
 void formaster::MDIForm_Terminate()
 {
-    app_.writeVro(QStringLiteral("settings"), QStringLiteral("ole"), app_.secondsused);
+    app_.write(settings::secondsUsed, app_.secondsused);
 }
 
 void formaster::closeEvent(QCloseEvent* event)
@@ -933,8 +940,7 @@ void formaster::Image4_Click()
 void formaster::Image5_Click()
 {
     if (BrowserWindow* browser = activeBrowser())
-        browser->WebBrowser1().Navigate(
-            app_.vro(QStringLiteral("startup"), QStringLiteral("startpage")));
+        browser->WebBrowser1().Navigate(app_.read(settings::startPage));
 }
 
 void formaster::Image6_Click()
@@ -991,7 +997,7 @@ void formaster::mnu_exit_Click()
     // Ending here must not let the teen escape the log or the seconds counted; placement and
     // the URL history are left as they were.
     aadditems();
-    app_.writeVro(QStringLiteral("settings"), QStringLiteral("ole"), app_.secondsused);
+    app_.write(settings::secondsUsed, app_.secondsused);
     app_.endProgram();
 }
 

@@ -82,10 +82,12 @@ public:
     void newme();
 
     // The URL history (Combo1's list, "\items.txt") and the browsing log (Combo9, "\log.txt").
+    // The writes are false when the file could not be written (reported to vireo.files); the
+    // program goes on as before.
     void getitems();
-    void additems();
+    bool additems();
     void ggetitems();
-    void aadditems();
+    bool aadditems();
 
     // The address box: completion state, its key-down and change handlers.
     AutoComplete completion;

@@ -13,11 +13,12 @@ QString MemorySettingsStore::read(const QString& application, const QString& sec
     return values_.value(address(application, section, key));
 }
 
-void MemorySettingsStore::write(const QString& application, const QString& section,
+bool MemorySettingsStore::write(const QString& application, const QString& section,
                                 const QString& key, const QString& value)
 {
     values_.insert(address(application, section, key), value);
     writes_.append({application, section, key, value});
+    return true;
 }
 
 } // namespace vireo

@@ -18,7 +18,7 @@ public:
 
     QString read(const QString& application, const QString& section,
                  const QString& key) const override;
-    void write(const QString& application, const QString& section, const QString& key,
+    bool write(const QString& application, const QString& section, const QString& key,
                const QString& value) override;
 
     bool isEmpty() const { return values_.isEmpty(); }

@@ -1,7 +1,9 @@
 #include "platform/IniSettingsStore.h"
+#include "platform/Logging.h"
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -18,6 +20,7 @@ private Q_SLOTS:
     void corruptFileDoesNotCrash();
     void unreadableFileReadsEmpty();
     void environmentNamesTheFolder();
+    void failedWriteIsFalseAndReported();
 };
 
 void TestSettingsStore::absentKeyIsEmpty()
@@ -32,8 +35,8 @@ void TestSettingsStore::writeIsOnDiskAtOnce()
 {
     QTemporaryDir dir;
     IniSettingsStore store(dir.path());
-    store.write(QStringLiteral("vro"), QStringLiteral("pos"), QStringLiteral("Top"),
-                QStringLiteral("1200"));
+    QVERIFY(store.write(QStringLiteral("vro"), QStringLiteral("pos"), QStringLiteral("Top"),
+                        QStringLiteral("1200")));
     // A second store over the same folder stands for the next run of the program.
     IniSettingsStore nextRun(dir.path());
     QCOMPARE(nextRun.read(QStringLiteral("vro"), QStringLiteral("pos"), QStringLiteral("Top")),
@@ -119,6 +122,27 @@ void TestSettingsStore::environmentNamesTheFolder()
     QCOMPARE(IniSettingsStore::defaultFolder(), QStringLiteral("/tmp/somewhere-else"));
     qunsetenv("VIREO_SETTINGS");
     QVERIFY(IniSettingsStore::defaultFolder().endsWith(QStringLiteral("/vireo")));
+}
+
+// A folder that cannot be made (a file stands in its place): the write says so, and a developer
+// who turns the category on sees the path; nobody else sees anything.
+void TestSettingsStore::failedWriteIsFalseAndReported()
+{
+    QTemporaryDir dir;
+    const QString blocked = dir.filePath(QStringLiteral("blocked"));
+    QFile file(blocked);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    IniSettingsStore store(blocked);
+
+    if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
+        QVERIFY(!lcFiles().isWarningEnabled());
+    QLoggingCategory::setFilterRules(QStringLiteral("vireo.files.warning=true"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("blocked")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("blocked.*not stored")));
+    QVERIFY(!store.write(QStringLiteral("vro"), QStringLiteral("pos"), QStringLiteral("Top"),
+                         QStringLiteral("1200")));
+    QLoggingCategory::setFilterRules({});
 }
 
 QTEST_GUILESS_MAIN(TestSettingsStore)
