@@ -2,6 +2,8 @@
 
 #include <QTextDocument>
 
+#include <algorithm>
+
 namespace vireo {
 
 namespace {
@@ -21,6 +23,8 @@ RtfDocumentBuilder::RtfDocumentBuilder(QTextDocument& document) : cursor_(&docum
 {
     document.clear();
     cursor_ = QTextCursor(&document);
+    // One edit for the whole file: the cursor then lays out no line after each insertion.
+    cursor_.beginEditBlock();
 }
 
 void RtfDocumentBuilder::appendText(QStringView text, const QTextCharFormat& format)
@@ -33,9 +37,13 @@ void RtfDocumentBuilder::appendText(QStringView text, const QTextCharFormat& for
     if (pending_.isEmpty())
         pendingFormat_ = format;
     const qsizetype before = pending_.size();
-    for (const QChar c : text) {
-        if (isKept(c))
-            pending_ += c;
+    if (std::all_of(text.begin(), text.end(), isKept)) {
+        pending_ += text;
+    } else {
+        for (const QChar c : text) {
+            if (isKept(c))
+                pending_ += c;
+        }
     }
     if (pending_.size() > before)
         paragraphEmpty_ = false;
@@ -57,6 +65,7 @@ void RtfDocumentBuilder::finish(const QTextBlockFormat& format)
     flush();
     if (!paragraphEnded_)
         cursor_.setBlockFormat(format);
+    cursor_.endEditBlock();
 }
 
 void RtfDocumentBuilder::flush()
@@ -64,7 +73,7 @@ void RtfDocumentBuilder::flush()
     if (pending_.isEmpty())
         return;
     cursor_.insertText(pending_, pendingFormat_);
-    pending_.clear();
+    pending_.resize(0); // keeps its room for the next run
 }
 
 void RtfDocumentBuilder::startParagraphIfEnded(const QTextCharFormat& format)

@@ -25,6 +25,7 @@ public:
     // its paragraph mark (it sizes an empty line).
     void endParagraph(const QTextBlockFormat& format, const QTextCharFormat& markFormat);
     // Puts the last pieces into the document; an unended last paragraph takes `format`.
+    // Call it once, last.
     void finish(const QTextBlockFormat& format);
 
 private:

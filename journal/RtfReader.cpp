@@ -28,6 +28,7 @@ constexpr int maxTwips = 31680;
 // 1638 points, the largest size word processors allow.
 constexpr int maxHalfPoints = 3276;
 constexpr int defaultHalfPoints = 24;
+constexpr qsizetype maxCachedFormats = 1024;
 
 enum class Destination { Text, FontTable, ColorTable, Object, Skip };
 
@@ -44,6 +45,12 @@ struct CharState {
 
     bool operator==(const CharState&) const = default;
 };
+
+size_t qHash(const CharState& c, size_t seed = 0)
+{
+    return qHashMulti(seed, c.font, c.halfPoints, c.bold, c.italic, c.strikeOut, c.hidden,
+                      c.underline, c.foreground, c.background);
+}
 
 struct ParagraphState {
     int alignment = 0;   // as the RtfKeyword::Alignment values
@@ -113,6 +120,8 @@ private:
     void enterDestination(RtfKeyword keyword);
 
     void appendChar(char16_t c);
+    void addBytes(QByteArrayView bytes);
+    void addByte(char byte);
     void flushBytes();
     void endFontEntry();
     void endColorEntry();
@@ -131,7 +140,10 @@ private:
     RtfReadStatus status_ = RtfReadStatus::Truncated;
     bool starred_ = false;
     int skipCount_ = 0; // characters after \uN that stand in for it
+    // Text bytes not yet decoded: a piece of the input, or the pieces copied together.
+    QByteArrayView pendingView_;
     QByteArray pendingBytes_;
+    QString decoded_; // reused: one allocation for all the runs
 
     int ansiCodePage_ = windows1252;
     int defaultFont_ = -1;
@@ -143,9 +155,9 @@ private:
     int red_ = 0, green_ = 0, blue_ = 0;
     bool colorGiven_ = false;
 
-    QTextCharFormat format_;
-    CharState formatFor_;
-    bool formatValid_ = false;
+    // Formats made so far, by state: a run in a format seen before shares its format, which
+    // the document then recognises at once. Emptied when the tables change, and when full.
+    QHash<CharState, QTextCharFormat> formats_;
 };
 
 RtfReadResult RtfParser::run()
@@ -267,7 +279,7 @@ bool RtfParser::handleWord(const RtfToken& token, bool starred)
         return true;
     case RtfKeyword::DefaultFont:
         defaultFont_ = parameterOr(token, -1);
-        formatValid_ = false;
+        formats_.clear();
         return true;
     case RtfKeyword::Unicode:
         if (token.hasParameter) {
@@ -479,17 +491,17 @@ void RtfParser::handleText(QByteArrayView bytes)
     switch (state_.destination) {
     case Destination::Text:
         if (!state_.chars.hidden)
-            pendingBytes_ += bytes;
+            addBytes(bytes);
         return;
     case Destination::FontTable:
         // A semicolon ends a font's name.
         for (qsizetype end = bytes.indexOf(';'); end >= 0; end = bytes.indexOf(';')) {
-            pendingBytes_ += bytes.first(end);
+            addBytes(bytes.first(end));
             flushBytes();
             endFontEntry();
             bytes = bytes.sliced(end + 1);
         }
-        pendingBytes_ += bytes;
+        addBytes(bytes);
         return;
     case Destination::ColorTable:
         // A semicolon ends a colour; an entry with no colour words is "automatic".
@@ -511,7 +523,7 @@ void RtfParser::handleByte(char byte)
         return;
     }
     if (takesText() || state_.destination == Destination::FontTable)
-        pendingBytes_ += byte;
+        addByte(byte);
 }
 
 void RtfParser::appendChar(char16_t c)
@@ -525,19 +537,41 @@ void RtfParser::appendChar(char16_t c)
         entry_.name += QChar(c);
 }
 
-void RtfParser::flushBytes()
+void RtfParser::addBytes(QByteArrayView bytes)
 {
-    if (pendingBytes_.isEmpty())
+    if (bytes.isEmpty())
         return;
-    QString text;
-    decoder_.decode(pendingBytes_, textCodePage(), text);
-    pendingBytes_.clear();
-    if (state_.destination == Destination::FontTable) {
-        entry_.name +=
-            QStringView(text).first(std::min(text.size(), maxFontNameLength - entry_.name.size()));
+    if (pendingView_.isEmpty() && pendingBytes_.isEmpty()) {
+        pendingView_ = bytes; // most text is one piece: no copy
         return;
     }
-    builder_.appendText(text, charFormat());
+    pendingBytes_ += pendingView_;
+    pendingView_ = {};
+    pendingBytes_ += bytes;
+}
+
+void RtfParser::addByte(char byte)
+{
+    pendingBytes_ += pendingView_;
+    pendingView_ = {};
+    pendingBytes_ += byte;
+}
+
+void RtfParser::flushBytes()
+{
+    const QByteArrayView bytes = pendingBytes_.isEmpty() ? pendingView_ : pendingBytes_;
+    if (bytes.isEmpty())
+        return;
+    decoded_.resize(0);
+    decoder_.decode(bytes, textCodePage(), decoded_);
+    pendingView_ = {};
+    pendingBytes_.resize(0);
+    if (state_.destination == Destination::FontTable) {
+        entry_.name += QStringView(decoded_).first(
+            std::min(decoded_.size(), maxFontNameLength - entry_.name.size()));
+        return;
+    }
+    builder_.appendText(decoded_, charFormat());
 }
 
 void RtfParser::endFontEntry()
@@ -547,7 +581,7 @@ void RtfParser::endFontEntry()
         QString name = entry_.name.trimmed();
         name.removeIf([](QChar c) { return c.unicode() < 0x20; });
         fonts_.insert(entryFont_, {name, entry_.codePage});
-        formatValid_ = false;
+        formats_.clear();
     }
     entryFont_ = -1;
     entry_ = {};
@@ -559,7 +593,7 @@ void RtfParser::endColorEntry()
         colors_.append(colorGiven_ ? QColor(red_, green_, blue_) : QColor());
     red_ = green_ = blue_ = 0;
     colorGiven_ = false;
-    formatValid_ = false;
+    formats_.clear();
 }
 
 void RtfParser::endParagraph()
@@ -590,27 +624,32 @@ int RtfParser::textCodePage() const
 const QTextCharFormat& RtfParser::charFormat()
 {
     const CharState& chars = state_.chars;
-    if (formatValid_ && formatFor_ == chars)
-        return format_;
+    const auto found = formats_.constFind(chars);
+    if (found != formats_.constEnd())
+        return *found;
+    if (formats_.size() >= maxCachedFormats)
+        formats_.clear();
+    // Only what differs from plain text is set: small formats are quick for the document.
     QTextCharFormat format;
     const auto font = fonts_.constFind(chars.font >= 0 ? chars.font : defaultFont_);
     if (font != fonts_.constEnd() && !font->name.isEmpty())
         format.setFontFamilies(QStringList{font->name});
     format.setFontPointSize(chars.halfPoints / 2.0);
-    format.setFontWeight(chars.bold ? QFont::Bold : QFont::Normal);
-    format.setFontItalic(chars.italic);
-    format.setUnderlineStyle(QTextCharFormat::UnderlineStyle(chars.underline));
-    format.setFontStrikeOut(chars.strikeOut);
+    if (chars.bold)
+        format.setFontWeight(QFont::Bold);
+    if (chars.italic)
+        format.setFontItalic(true);
+    if (chars.underline != QTextCharFormat::NoUnderline)
+        format.setUnderlineStyle(QTextCharFormat::UnderlineStyle(chars.underline));
+    if (chars.strikeOut)
+        format.setFontStrikeOut(true);
     const QColor foreground = colors_.value(chars.foreground);
     if (foreground.isValid())
         format.setForeground(foreground);
     const QColor background = colors_.value(chars.background);
     if (background.isValid())
         format.setBackground(background);
-    format_ = format;
-    formatFor_ = chars;
-    formatValid_ = true;
-    return format_;
+    return *formats_.insert(chars, format);
 }
 
 QTextBlockFormat RtfParser::blockFormat() const
