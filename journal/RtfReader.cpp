@@ -578,9 +578,10 @@ void RtfParser::endFontEntry()
 {
     flushBytes();
     if (entryFont_ >= 0 && (fonts_.size() < maxTableEntries || fonts_.contains(entryFont_))) {
-        QString name = entry_.name.trimmed();
-        name.removeIf([](QChar c) { return c.unicode() < 0x20; });
-        fonts_.insert(entryFont_, {name, entry_.codePage});
+        // Control characters first (a code page's stand-in for bytes it cannot decode is one),
+        // so that no blank they hid stays at either end.
+        entry_.name.removeIf([](QChar c) { return c.unicode() < 0x20; });
+        fonts_.insert(entryFont_, {entry_.name.trimmed(), entry_.codePage});
         formats_.clear();
     }
     entryFont_ = -1;

@@ -114,6 +114,8 @@ void TestRtfReader::controlWords_data()
         QStringLiteral("<Courier New>x"));
     row("default font", "\\deff1{\\fonttbl{\\f0 Arial;}{\\f1 Georgia;}}x\\f0 y\\plain z",
         QStringLiteral("<Georgia>x|<Arial>y|<Georgia>z"));
+    row("control characters in a font name", "{\\fonttbl{\\f0 \\'01 Arial\\'1a;}}\\f0 x",
+        QStringLiteral("<Arial>x"));
     row("font not in the table", "{\\fonttbl{\\f0 Arial;}}\\f7 x", QStringLiteral("x"));
     row("colours",
         "{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}"

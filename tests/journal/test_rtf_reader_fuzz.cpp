@@ -37,6 +37,8 @@ void TestRtfReaderFuzz::survivesInput_data()
     }();
     QTest::newRow("lone surrogates") << QByteArray("{\\rtf1 \\u-10179?a\\u-8704?}");
     QTest::newRow("semicolon in a font name") << QByteArray("{\\rtf1{\\fonttbl{\\f0 a\\'3bb;}}x}");
+    QTest::newRow("control character before a blank in a font name")
+        << QByteArray("{\\rtf1{\\fonttbl{\\f0 \\'01 a;}}\\f0 x}");
     QTest::newRow("multi-byte code page cut") << QByteArray("{\\rtf1\\ansicpg932 \\'82}");
 }
 
