@@ -1,16 +1,13 @@
-#include "browser/frmbrowser.h"
-#include "parental/frmmisc.h"
+#include "RegisterWindows.h"
 #include "platform/GstMediaPlayer.h"
 #include "platform/IniSettingsStore.h"
 #include "platform/ProgramFolder.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtWebBrowser.h"
-#include "player/frmmp3.h"
 #include "shell/App.h"
 #include "shell/StartProcedure.h"
 #include "shell/TerminationWatcher.h"
 #include "shell/formaster.h"
-#include "shell/frmAbout.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -43,12 +40,11 @@ int main(int argc, char* argv[])
     QtDialogs dialogs;
     App app(settings, dialogs, ProgramFolder::locate(QApplication::applicationDirPath()));
     app.commandLine = QApplication::arguments().mid(1).join(QLatin1Char(' '));
-    app.mp3Kind = {&frmmp3::create, false};
+    registerWindows(app);
     QObject::connect(
         &app, &App::ended, &qapp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
 
     app.newMediaPlayer = [](QObject* parent) -> MediaPlayer* { return new GstMediaPlayer(parent); };
-    app.aboutKind = {[](App&) { return static_cast<QWidget*>(new frmAbout); }, false};
     // bench/first_page.sh asks for a line on stderr when the first page has loaded.
     static bool firstPageToReport = qEnvironmentVariableIsSet("VIREO_REPORT_FIRST_PAGE");
     app.newWebBrowser = [&dialogs](QWidget* parent) -> WebBrowser* {
@@ -63,8 +59,6 @@ int main(int argc, char* argv[])
         }
         return browser;
     };
-    app.browserKind = {[](App& a) -> QWidget* { return frmbrowser::create(a); }, true};
-    app.configKind = {[](App& a) -> QWidget* { return new frmmisc(a); }, false};
 
     std::unique_ptr<formaster> master;
     TerminationWatcher watcher;
@@ -76,10 +70,8 @@ int main(int argc, char* argv[])
     });
 
     StartProcedure::run(app, [&] {
-        master = std::make_unique<formaster>(app);
-        app.setMaster(master.get());
+        master = formaster::create(app);
         dialogs.setParentWindow(master.get());
-        master->MDIForm_Load();
         master->show();
     });
     if (app.hasEnded())

@@ -18,19 +18,19 @@ void keystroke(benchmark::State& state, const QString& typed, char key, bool exp
     writeList(b.path("\\items.txt"), addresses(int(state.range(0))));
     b.m.getitems();
     b.m.show();
-    QLineEdit* edit = b.m.Combo1->lineEdit();
+    QLineEdit* edit = b.m.controlsForTest().Combo1->lineEdit();
     for (auto _ : state) {
         state.PauseTiming();
         {
-            const QSignalBlocker blocker(b.m.Combo1);
-            b.m.Combo1->setCurrentIndex(-1);
-            b.m.Combo1->setEditText(typed);
+            const QSignalBlocker blocker(b.m.controlsForTest().Combo1);
+            b.m.controlsForTest().Combo1->setCurrentIndex(-1);
+            b.m.controlsForTest().Combo1->setEditText(typed);
         }
         edit->setCursorPosition(int(typed.size()));
         state.ResumeTiming();
-        QTest::keyClick(b.m.Combo1, key);
+        QTest::keyClick(b.m.controlsForTest().Combo1, key);
     }
-    const bool found = b.m.Combo1->currentIndex() >= 0;
+    const bool found = b.m.controlsForTest().Combo1->currentIndex() >= 0;
     if (found != expectFound)
         state.SkipWithError("unexpected completion result");
 }
@@ -64,8 +64,8 @@ static void BM_QComboBoxFindText(benchmark::State& state)
     writeList(b.path("\\items.txt"), addresses(int(state.range(0))));
     b.m.getitems();
     for (auto _ : state)
-        benchmark::DoNotOptimize(
-            b.m.Combo1->findText(QStringLiteral("http://www.kidsq"), Qt::MatchStartsWith));
+        benchmark::DoNotOptimize(b.m.controlsForTest().Combo1->findText(
+            QStringLiteral("http://www.kidsq"), Qt::MatchStartsWith));
 }
 
 BENCHMARK(BM_KeystrokeCompletesOneEntry)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);

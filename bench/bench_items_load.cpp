@@ -12,11 +12,11 @@ static void BM_ReadHistoryIntoBox(benchmark::State& state)
     writeList(b.path("\\items.txt"), addresses(int(state.range(0))));
     for (auto _ : state) {
         state.PauseTiming();
-        b.m.Combo1->clear();
+        b.m.controlsForTest().Combo1->clear();
         state.ResumeTiming();
         b.m.getitems();
     }
-    if (b.m.Combo1->count() != state.range(0))
+    if (b.m.controlsForTest().Combo1->count() != state.range(0))
         state.SkipWithError("the box did not get every entry");
 }
 BENCHMARK(BM_ReadHistoryIntoBox)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);

@@ -16,7 +16,7 @@ static void BM_StatusTextLogWrite(benchmark::State& state)
     for (auto _ : state) {
         state.PauseTiming();
         // The title change before it adds one address.
-        b.m.Combo9->addItem(visited.at(i++ % visited.size()));
+        b.m.controlsForTest().Combo9->addItem(visited.at(i++ % visited.size()));
         state.ResumeTiming();
         b.m.aadditems();
     }

@@ -2,11 +2,12 @@
 
 #include "browser/ImPanel.h"
 #include "platform/Twips.h"
+#include "platform/TwipsGeometry.h"
 #include "platform/WebBrowser.h"
 #include "shell/App.h"
-#include "shell/ConfigWindow.h"
+#include "shell/MenuBuilder.h"
 #include "shell/ProductSite.h"
-#include "shell/WindowListMenu.h"
+#include "shell/SkinColours.h"
 #include "shell/formaster.h"
 
 #include <QApplication>
@@ -40,31 +41,6 @@ public:
     QString LocationName() const override { return {}; }
     QString LocationURL() const override { return {}; }
 };
-
-const QColor headerColour(0x1d, 0x3b, 0x45);
-const QColor headerText(0xe8, 0xf1, 0xf2);
-
-void place(QWidget* w, const TwipRect& r)
-{
-    w->setGeometry(twips::toPixels(r.left), twips::toPixels(r.top), twips::toPixels(r.width),
-                   twips::toPixels(r.height));
-}
-
-QAction* item(QMenu* menu, const char* caption, const char* name, QKeySequence keys = {})
-{
-    QAction* action = menu->addAction(QString::fromUtf8(caption));
-    action->setObjectName(QLatin1String(name));
-    if (!keys.isEmpty())
-        action->setShortcut(keys);
-    return action;
-}
-
-QMenu* menuOf(QWidget* parent, const char* caption, const char* name)
-{
-    auto* menu = new QMenu(QString::fromUtf8(caption), parent);
-    menu->setObjectName(QLatin1String(name));
-    return menu;
-}
 
 } // namespace
 
@@ -110,8 +86,8 @@ void frmbrowser::buildControls()
     Picture1->setAccessibleName(QStringLiteral("Link panel"));
     Picture1->setAutoFillBackground(true);
     QPalette header = Picture1->palette();
-    header.setColor(QPalette::Window, headerColour);
-    header.setColor(QPalette::WindowText, headerText);
+    header.setColor(QPalette::Window, skin::barBackground());
+    header.setColor(QPalette::WindowText, skin::barText());
     Picture1->setPalette(header);
 
     Label1 = new QLabel(Picture1);
@@ -140,7 +116,7 @@ void frmbrowser::buildControls()
     Picture2->setAccessibleName(QStringLiteral("Splitter"));
     Picture2->setAutoFillBackground(true);
     QPalette splitter = Picture2->palette();
-    splitter.setColor(QPalette::Window, headerColour.lighter(140));
+    splitter.setColor(QPalette::Window, skin::barBackground().lighter(140));
     Picture2->setPalette(splitter);
     Picture2->setCursor(Qt::SizeHorCursor);
     Picture2->installEventFilter(this);
@@ -162,57 +138,61 @@ void frmbrowser::buildControls()
 
 void frmbrowser::buildMenus()
 {
-    mnu_start = menuOf(this, "&Start", "mnu_start");
-    mnu_webbrowser = item(mnu_start, "&Web Browser", "mnu_webbrowser", Qt::CTRL | Qt::Key_W);
-    mnu_journal = item(mnu_start, "&Journal", "mnu_journal", Qt::CTRL | Qt::Key_J);
-    mnu_phonebook = item(mnu_start, "&Phone Book", "mnu_phonebook", Qt::CTRL | Qt::Key_B);
-    mnu_homeworkhelp = item(mnu_start, "&Homework Help", "mnu_homeworkhelp", Qt::CTRL | Qt::Key_E);
-    mnu_mp3 = item(mnu_start, "MP3", "mnu_mp3");
-    mnu_search = item(mnu_start, "S&earch", "mnu_search", Qt::CTRL | Qt::Key_S);
-    mnu_searchcd = item(mnu_start, "Search for CD's", "mnu_searchcd");
+    using C = ProgramCommand;
+    const MenuBuilder make(app_, this);
+    mnu_start = make.menu("&Start", "mnu_start");
+    mnu_webbrowser = make.item(mnu_start, "&Web Browser", "mnu_webbrowser", Qt::CTRL | Qt::Key_W);
+    mnu_journal =
+        make.command(mnu_start, C::Journal, "&Journal", "mnu_journal", Qt::CTRL | Qt::Key_J);
+    mnu_phonebook =
+        make.command(mnu_start, C::PhoneBook, "&Phone Book", "mnu_phonebook", Qt::CTRL | Qt::Key_B);
+    mnu_homeworkhelp =
+        make.item(mnu_start, "&Homework Help", "mnu_homeworkhelp", Qt::CTRL | Qt::Key_E);
+    mnu_mp3 = make.command(mnu_start, C::Mp3, "MP3", "mnu_mp3");
+    mnu_search = make.command(mnu_start, C::Search, "S&earch", "mnu_search", Qt::CTRL | Qt::Key_S);
+    mnu_searchcd = make.item(mnu_start, "Search for CD's", "mnu_searchcd");
     mnu_start->addSeparator();
-    mnu_open = item(mnu_start, "&Open", "mnu_open", Qt::CTRL | Qt::Key_O);
-    mnu_saveas = item(mnu_start, "&Save As", "mnu_saveas");
-    mnu_print = item(mnu_start, "P&rint", "mnu_print", Qt::CTRL | Qt::Key_P);
+    mnu_open = make.command(mnu_start, C::Open, "&Open", "mnu_open", Qt::CTRL | Qt::Key_O);
+    mnu_saveas = make.item(mnu_start, "&Save As", "mnu_saveas");
+    mnu_print = make.item(mnu_start, "P&rint", "mnu_print", Qt::CTRL | Qt::Key_P);
     mnu_start->addSeparator();
     mnu_startpage =
-        item(mnu_start, "Make current Start Page", "mnu_startpage", Qt::CTRL | Qt::Key_M);
-    mnu_options = item(mnu_start, "Options", "mnu_options");
-    mnu_printsetup = item(mnu_start, "Print Setup", "mnu_printsetup");
+        make.item(mnu_start, "Make current Start Page", "mnu_startpage", Qt::CTRL | Qt::Key_M);
+    mnu_options = make.command(mnu_start, C::Options, "Options", "mnu_options");
+    mnu_printsetup = make.item(mnu_start, "Print Setup", "mnu_printsetup");
     mnu_start->addSeparator();
-    mnu_exit = item(mnu_start, "&Exit", "mnu_exit");
+    mnu_exit = make.item(mnu_start, "&Exit", "mnu_exit");
 
-    mnu_entertainment = menuOf(this, "&Entertainment", "mnu_entertainment");
-    mnu_bands = item(mnu_entertainment, "Bands", "mnu_bands");
-    mnu_chat = item(mnu_entertainment, "Chat", "mnu_chat");
-    mnu_magazines = item(mnu_entertainment, "Magazines", "mnu_magazines");
-    mnu_movies = item(mnu_entertainment, "Movies", "mnu_movies");
-    mnu_music = item(mnu_entertainment, "Music", "mnu_music");
-    mnu_sports = item(mnu_entertainment, "Sports", "mnu_sports");
-    mnu_tv = item(mnu_entertainment, "TV", "mnu_tv");
-    mnu_videogames = item(mnu_entertainment, "Video Games", "mnu_videogames");
+    mnu_entertainment = make.menu("&Entertainment", "mnu_entertainment");
+    mnu_bands = make.item(mnu_entertainment, "Bands", "mnu_bands");
+    mnu_chat = make.item(mnu_entertainment, "Chat", "mnu_chat");
+    mnu_magazines = make.item(mnu_entertainment, "Magazines", "mnu_magazines");
+    mnu_movies = make.item(mnu_entertainment, "Movies", "mnu_movies");
+    mnu_music = make.item(mnu_entertainment, "Music", "mnu_music");
+    mnu_sports = make.item(mnu_entertainment, "Sports", "mnu_sports");
+    mnu_tv = make.item(mnu_entertainment, "TV", "mnu_tv");
+    mnu_videogames = make.item(mnu_entertainment, "Video Games", "mnu_videogames");
     mnu_entertainment->addSeparator();
-    mnu_cd = item(mnu_entertainment, "Search for CD's", "mnu_cd");
-    mnu_movie = item(mnu_entertainment, "Search for Movies", "mnu_movie");
+    mnu_cd = make.item(mnu_entertainment, "Search for CD's", "mnu_cd");
+    mnu_movie = make.item(mnu_entertainment, "Search for Movies", "mnu_movie");
     mnu_entertainment->addSeparator();
-    mnu_horoscope = item(mnu_entertainment, "Get your Horoscope", "mnu_horoscope");
-    mnu_im = item(mnu_entertainment, "Send an IM", "mnu_im");
+    mnu_horoscope = make.item(mnu_entertainment, "Get your Horoscope", "mnu_horoscope");
+    mnu_im = make.item(mnu_entertainment, "Send an IM", "mnu_im");
 
-    mnu_favorites = menuOf(this, "&Favorites", "mnu_favorites");
-    mnu_addfavorite = item(mnu_favorites, "Add to Favorites", "mnu_addfavorite", Qt::Key_F2);
-    mnu_organize = item(mnu_favorites, "Organize Favorites", "mnu_organize");
+    mnu_favorites = make.menu("&Favorites", "mnu_favorites");
+    mnu_addfavorite = make.item(mnu_favorites, "Add to Favorites", "mnu_addfavorite", Qt::Key_F2);
+    mnu_organize = make.item(mnu_favorites, "Organize Favorites", "mnu_organize");
     mnu_favorites->addSeparator();
 
-    mnu_windows = menuOf(this, "&Windows", "mnu_windows");
-    if (formaster* m = master())
-        attachWindowList(mnu_windows, m->mdiArea);
+    mnu_windows = make.windowsMenu("&Windows", "mnu_windows");
 
-    mnu_helpmenu = menuOf(this, "&Help", "mnu_helpmenu");
-    mnu_update = item(mnu_helpmenu, "&Update", "mnu_update");
-    mnu_feedback = item(mnu_helpmenu, "Feedback!", "mnu_feedback");
-    mnu_htmlhelp = item(mnu_helpmenu, "Help!", "mnu_htmlhelp", Qt::CTRL | Qt::Key_H);
+    mnu_helpmenu = make.menu("&Help", "mnu_helpmenu");
+    // The help pages open in this window, not in a new one.
+    mnu_update = make.item(mnu_helpmenu, "&Update", "mnu_update");
+    mnu_feedback = make.item(mnu_helpmenu, "Feedback!", "mnu_feedback");
+    mnu_htmlhelp = make.item(mnu_helpmenu, "Help!", "mnu_htmlhelp", Qt::CTRL | Qt::Key_H);
     mnu_helpmenu->addSeparator();
-    mnu_about = item(mnu_helpmenu, "About", "mnu_about");
+    mnu_about = make.command(mnu_helpmenu, C::About, "About", "mnu_about");
 }
 
 void frmbrowser::wire()
@@ -228,18 +208,6 @@ void frmbrowser::wire()
     connect(Timer1, &QTimer::timeout, this, &frmbrowser::Timer1_Timer);
 
     connect(mnu_webbrowser, &QAction::triggered, this, &frmbrowser::mnu_webbrowser_Click);
-    connect(mnu_journal, &QAction::triggered, this, [this] { app_.journal(); });
-    connect(mnu_phonebook, &QAction::triggered, this, [this] { app_.phonebook(); });
-    connect(mnu_mp3, &QAction::triggered, this, [this] { app_.mp3(); });
-    connect(mnu_search, &QAction::triggered, this, [this] {
-        if (ConfigWindow* config = app_.config())
-            config->showPanel(ConfigWindow::Panel::WebSearch, QStringLiteral("Search"));
-    });
-    connect(mnu_open, &QAction::triggered, this, [this] {
-        if (ConfigWindow* config = app_.config())
-            config->showPanel(ConfigWindow::Panel::Open, QStringLiteral("Open"));
-    });
-    connect(mnu_options, &QAction::triggered, this, [this] { app_.options(); });
     connect(mnu_saveas, &QAction::triggered, this, &frmbrowser::mnu_saveas_Click);
     connect(mnu_print, &QAction::triggered, this, &frmbrowser::mnu_print_Click);
     connect(mnu_startpage, &QAction::triggered, this, &frmbrowser::mnu_startpage_Click);
@@ -280,7 +248,6 @@ void frmbrowser::wire()
     connect(mnu_update, &QAction::triggered, this, &frmbrowser::mnu_update_Click);
     connect(mnu_feedback, &QAction::triggered, this, &frmbrowser::mnu_feedback_Click);
     connect(mnu_htmlhelp, &QAction::triggered, this, &frmbrowser::mnu_htmlhelp_Click);
-    connect(mnu_about, &QAction::triggered, this, &frmbrowser::mnu_about_Click);
 }
 
 QList<QMenu*> frmbrowser::childMenus() const
@@ -309,12 +276,12 @@ double frmbrowser::clientHeight() const
 
 void frmbrowser::applyGeometry()
 {
-    place(page, geo_.page);
-    place(Picture1, geo_.Picture1);
-    place(Label1, geo_.Label1);
-    place(label2, geo_.label2);
-    place(List2, geo_.List2);
-    place(Picture2, geo_.Picture2);
+    twips::place(page, geo_.page);
+    twips::place(Picture1, geo_.Picture1);
+    twips::place(Label1, geo_.Label1);
+    twips::place(label2, geo_.label2);
+    twips::place(List2, geo_.List2);
+    twips::place(Picture2, geo_.Picture2);
     List2->raise();
     Picture1->raise();
     Picture2->raise();
@@ -416,10 +383,8 @@ void frmbrowser::closeEvent(QCloseEvent* event)
 
 void frmbrowser::Form_Unload()
 {
-    if (formaster* m = master()) {
-        m->ProgressBar1->setValue(100);
-        m->ProgressBar1->hide();
-    }
+    if (formaster* m = master())
+        m->finishProgress();
 }
 
 void frmbrowser::Form_Terminate()
@@ -497,7 +462,7 @@ void frmbrowser::Picture2_MouseMove(double x)
     if (!dragging_)
         return;
     geo_.Picture2.left = browserLayout::dragSplitter(geo_.Picture2.left, x, splitterDownX_);
-    place(Picture2, geo_.Picture2);
+    twips::place(Picture2, geo_.Picture2);
 }
 
 void frmbrowser::Picture2_MouseUp()
@@ -513,7 +478,7 @@ void frmbrowser::WebBrowser1_DownloadBegin()
 {
     if (formaster* m = master()) {
         m->startBusy();
-        m->ProgressBar1->show();
+        m->showProgress();
     }
 }
 
@@ -521,8 +486,7 @@ void frmbrowser::WebBrowser1_DownloadComplete()
 {
     if (formaster* m = master()) {
         m->stopBusy();
-        m->ProgressBar1->setValue(100);
-        m->ProgressBar1->hide();
+        m->finishProgress();
     }
 }
 
@@ -532,7 +496,7 @@ void frmbrowser::WebBrowser1_ProgressChange(int progress, int progressMax)
     if (!m)
         return;
     if (const std::optional<int> value = progressBarValue(progress, progressMax))
-        m->ProgressBar1->setValue(*value);
+        m->setProgress(*value);
 }
 
 void frmbrowser::WebBrowser1_StatusTextChange(const QString& text)
@@ -540,7 +504,7 @@ void frmbrowser::WebBrowser1_StatusTextChange(const QString& text)
     formaster* m = master();
     if (!m)
         return;
-    m->Label22->setText(text);
+    m->setStatusText(text);
     if (app_.isOn(settings::logBrowsing, settings::SwitchRule::Text))
         m->aadditems();
 }
@@ -551,9 +515,7 @@ void frmbrowser::WebBrowser1_TitleChange(const QString&)
     formaster* m = master();
     if (!m)
         return;
-    const QString url = WebBrowser1_->LocationURL();
-    m->Combo1->setEditText(url);
-    m->Combo9->addItem(url);
+    m->pageVisited(WebBrowser1_->LocationURL());
 }
 
 // ---- Menus ---------------------------------------------------------------------------------
@@ -628,11 +590,6 @@ void frmbrowser::mnu_im_Click()
     Picture5->show();
     // Over the page and the link panel, whichever was laid out last.
     Picture5->raise();
-}
-
-void frmbrowser::mnu_about_Click()
-{
-    app_.about();
 }
 
 } // namespace vireo

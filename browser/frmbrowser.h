@@ -99,7 +99,6 @@ public:
     void mnu_update_Click();
     void mnu_feedback_Click();
     void mnu_htmlhelp_Click();
-    void mnu_about_Click();
     // The outside services: local pages that link on, and the IM panel.
     void mnu_searchcd_Click();
     void mnu_cd_Click();

@@ -100,6 +100,11 @@ QString frmmisc::openDialogFilter()
                           "BMP Pictures(.bmp)|*.bmp");
 }
 
+frmmisc* frmmisc::create(App& app)
+{
+    return new frmmisc(app);
+}
+
 frmmisc::frmmisc(App& app) : app_(app)
 {
     setObjectName(QStringLiteral("frmmisc"));
@@ -443,8 +448,8 @@ void frmmisc::Command5_Click()
 void frmmisc::over_passed()
 {
     if (formaster* master = app_.master()) {
-        master->setEnabled(true);
-        master->Timer4->stop();
+        master->enableAfterOverride();
+        master->stopAllowanceTimer();
     }
     app_.browseblocked = QStringLiteral("0");
     close();

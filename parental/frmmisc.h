@@ -20,6 +20,9 @@ class WebBrowser;
 class frmmisc : public QWidget, public ConfigWindow {
     Q_OBJECT
 public:
+    // Makes the window; the opener then picks its panel with showPanel.
+    static frmmisc* create(App& app);
+
     explicit frmmisc(App& app);
     ~frmmisc() override;
 

@@ -1,5 +1,15 @@
 #pragma once
 
+namespace vireo {
+
+// Left, top, width and height of a control, in twips.
+struct TwipRect {
+    double left = 0, top = 0, width = 0, height = 0;
+    bool operator==(const TwipRect&) const = default;
+};
+
+} // namespace vireo
+
 namespace vireo::twips {
 
 // 1440 twips per inch, 96 logical pixels per inch: 15 twips per pixel.

@@ -80,4 +80,12 @@ QString singleText(float value)
     return out;
 }
 
+QString withoutTrailingSpaces(const QString& text)
+{
+    qsizetype end = text.size();
+    while (end > 0 && text.at(end - 1) == QLatin1Char(' '))
+        --end;
+    return text.left(end);
+}
+
 } // namespace vireo::vb

@@ -26,6 +26,10 @@ bool equalsNumber(const QString& text, double number);
 // significant digits, no trailing zeros, no exponent for ordinary magnitudes.
 QString singleText(float value);
 
+// The text without its trailing spaces, as the runtime's RTrim gives it (tabs and other white
+// space stay).
+QString withoutTrailingSpaces(const QString& text);
+
 // Rounds half to even, as the runtime's whole-number conversions do.
 long long roundHalfEven(double value);
 

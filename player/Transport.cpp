@@ -1,6 +1,7 @@
 #include "player/Transport.h"
 
 #include "platform/MediaPlayer.h"
+#include "platform/VbConvert.h"
 #include "platform/VbRandom.h"
 #include "player/PlayerDisplay.h"
 
@@ -8,19 +9,6 @@
 #include <cmath>
 
 namespace vireo {
-
-namespace {
-
-QString withoutTrailingSpaces(QString text)
-{
-    qsizetype end = text.size();
-    while (end > 0 && text.at(end - 1) == QLatin1Char(' '))
-        --end;
-    text.truncate(end);
-    return text;
-}
-
-} // namespace
 
 Transport::Transport(TransportPlaylist& playlist, MediaPlayer& player, QString& pauseState,
                      TagReader readTag, Random rnd, QObject* parent)
@@ -48,7 +36,7 @@ void Transport::start(int i, bool withStop)
     // 5.
     // (With no path the tag is blank, as the reader gives for a file it cannot open.)
     const SongTag tag =
-        readTag_ && !path.isEmpty() ? readTag_(withoutTrailingSpaces(path)) : SongTag{};
+        readTag_ && !path.isEmpty() ? readTag_(vb::withoutTrailingSpaces(path)) : SongTag{};
     // 6. to 9.
     StartedEntry entry;
     entry.songInfo =

@@ -1,5 +1,6 @@
 #include "player/clsMP3.h"
 
+#include "platform/VbConvert.h"
 #include "player/GenreTable.h"
 #include "player/Windows1252.h"
 
@@ -14,14 +15,6 @@ namespace {
 QString fixed(const QString& value, qsizetype width)
 {
     return value.left(width).leftJustified(width, QLatin1Char(' '));
-}
-
-QString withoutTrailingSpaces(const QString& field)
-{
-    qsizetype end = field.size();
-    while (end > 0 && field.at(end - 1) == QLatin1Char(' '))
-        --end;
-    return field.left(end);
 }
 
 } // namespace
@@ -73,23 +66,23 @@ void clsMP3::parse(QByteArrayView tag)
 
 QString clsMP3::Title() const
 {
-    return withoutTrailingSpaces(title_);
+    return vb::withoutTrailingSpaces(title_);
 }
 QString clsMP3::Artist() const
 {
-    return withoutTrailingSpaces(artist_);
+    return vb::withoutTrailingSpaces(artist_);
 }
 QString clsMP3::Genre() const
 {
-    return withoutTrailingSpaces(genre_);
+    return vb::withoutTrailingSpaces(genre_);
 }
 QString clsMP3::Album() const
 {
-    return withoutTrailingSpaces(album_);
+    return vb::withoutTrailingSpaces(album_);
 }
 QString clsMP3::Comment() const
 {
-    return withoutTrailingSpaces(comment_);
+    return vb::withoutTrailingSpaces(comment_);
 }
 
 } // namespace vireo

@@ -6,6 +6,7 @@
 #include "platform/MediaPlayer.h"
 #include "platform/NullMediaPlayer.h"
 #include "platform/Twips.h"
+#include "platform/VbConvert.h"
 #include "platform/WebBrowser.h"
 #include "player/EventLabel.h"
 #include "player/PlayerArt.h"
@@ -41,13 +42,6 @@ const QString audioFilter = QStringLiteral("MP3 Files(*.mp3)|*.mp3|Wav Files(*.w
 // The open and save filters differ by the blank before the parenthesis; both are kept.
 const QString openListFilter = QStringLiteral("Vireo Playlists(*.vr3)|*.vr3");
 const QString saveListFilter = QStringLiteral("Vireo Playlists (*.vr3)|*.vr3");
-
-QString withoutTrailingSpaces(QString text)
-{
-    while (text.endsWith(QLatin1Char(' ')))
-        text.chop(1);
-    return text;
-}
 
 ImageBox* pictureButton(const char* name, const char* tip, PlayerArt::Glyph glyph, QSize size,
                         QWidget* parent)
@@ -86,7 +80,7 @@ QColor colourOf(quint32 value)
 {
     if (value == display::buttonFace)
         return PlayerArt::buttonFace();
-    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
+    return skin::fromBgr(value);
 }
 
 } // namespace
@@ -127,9 +121,9 @@ frmmp3::frmmp3(App& app) : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint
     p.setColor(QPalette::WindowText, PlayerArt::cyan());
     p.setColor(QPalette::Base, PlayerArt::panel());
     p.setColor(QPalette::Text, PlayerArt::cyan());
-    p.setColor(QPalette::Highlight, QColor(0x1f, 0x6e, 0x80));
+    p.setColor(QPalette::Highlight, PlayerArt::highlight());
     p.setColor(QPalette::HighlightedText, Qt::white);
-    p.setColor(QPalette::Button, QColor(0x22, 0x2c, 0x38));
+    p.setColor(QPalette::Button, PlayerArt::button());
     p.setColor(QPalette::ToolTipBase, PlayerArt::panel());
     p.setColor(QPalette::ToolTipText, PlayerArt::cyan());
     setPalette(p);
@@ -544,7 +538,7 @@ void frmmp3::addSong()
         app_.dialogs().openFile({openTitle, audioFilter, QDir::currentPath(), QString()});
     if (file.isEmpty())
         return;
-    mp3.setFilename(withoutTrailingSpaces(file));
+    mp3.setFilename(vb::withoutTrailingSpaces(file));
     List3->addItem(shownText(file));
     List2->addItem(shownText(Playlist::displayName(mp3.Artist(), mp3.Title(), file)));
 }

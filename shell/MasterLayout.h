@@ -1,14 +1,10 @@
 #pragma once
 
+#include "platform/Twips.h"
+
 #include <optional>
 
 namespace vireo {
-
-// Left, top, width and height of a control, in twips.
-struct TwipRect {
-    double left = 0, top = 0, width = 0, height = 0;
-    bool operator==(const TwipRect&) const = default;
-};
 
 // The master window's skin pieces that follow a resize, as the window lays them out.
 struct MasterGeometry {

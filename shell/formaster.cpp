@@ -3,17 +3,20 @@
 #include "platform/Logging.h"
 #include "platform/SettingsStore.h"
 #include "platform/Twips.h"
+#include "platform/TwipsGeometry.h"
 #include "platform/WebBrowser.h"
 #include "shell/AddressHistory.h"
 #include "shell/App.h"
 #include "shell/BrowserWindow.h"
 #include "shell/ComboBoxAdapter.h"
-#include "shell/ConfigWindow.h"
 #include "shell/ImageBox.h"
 #include "shell/MdiChild.h"
+#include "shell/MenuBuilder.h"
 #include "shell/Placement.h"
 #include "shell/PlayerWindow.h"
 #include "shell/ProductSite.h"
+#include "shell/ShellResources.h"
+#include "shell/SkinColours.h"
 #include "shell/VbKeyCode.h"
 #include "shell/WindowListMenu.h"
 
@@ -35,36 +38,9 @@
 #include <QSignalBlocker>
 #include <QTimer>
 
-// The logo lives in this static library's resources; they must be pulled in by name.
-static void initShellResources()
-{
-    Q_INIT_RESOURCE(shell);
-}
-
 namespace vireo {
 
 namespace {
-
-// The colour behind the skin: the bitmaps are drawn on it.
-const QColor skinBackground(0x1d, 0x3b, 0x45);
-
-void placeTwips(QWidget* widget, double left, double top, double width, double height)
-{
-    widget->setGeometry(twips::toPixels(left), twips::toPixels(top), twips::toPixels(width),
-                        twips::toPixels(height));
-}
-
-TwipRect twipRect(const QWidget* widget)
-{
-    const QRect r = widget->geometry();
-    return {twips::fromPixels(r.x()), twips::fromPixels(r.y()), twips::fromPixels(r.width()),
-            twips::fromPixels(r.height())};
-}
-
-void applyTwipRect(QWidget* widget, const TwipRect& r)
-{
-    placeTwips(widget, r.left, r.top, r.width, r.height);
-}
 
 QWidget* makeStrip(const char* name, QWidget* parent)
 {
@@ -72,7 +48,7 @@ QWidget* makeStrip(const char* name, QWidget* parent)
     strip->setObjectName(QLatin1String(name));
     strip->setAutoFillBackground(true);
     QPalette palette = strip->palette();
-    palette.setColor(QPalette::Window, skinBackground);
+    palette.setColor(QPalette::Window, skin::barBackground());
     strip->setPalette(palette);
     return strip;
 }
@@ -85,20 +61,6 @@ QTimer* makeTimer(QObject* parent, const char* name, int interval, bool enabled)
     if (enabled)
         timer->start();
     return timer;
-}
-
-QAction* addItem(QMenu* menu, const char* caption, const char* name)
-{
-    QAction* action = menu->addAction(QString::fromUtf8(caption));
-    action->setObjectName(QLatin1String(name));
-    return action;
-}
-
-QMenu* addMenu(QMenuBar* bar, const char* caption, const char* name)
-{
-    QMenu* m = bar->addMenu(QString::fromUtf8(caption));
-    m->setObjectName(QLatin1String(name));
-    return m;
 }
 
 bool goBack(BrowserWindow& w)
@@ -157,6 +119,14 @@ const formaster::ButtonDef formaster::buttonDefs[] = {
      &formaster::teenrights_down, &formaster::Image14_Click, false},
 };
 
+std::unique_ptr<formaster> formaster::create(App& app)
+{
+    auto window = std::make_unique<formaster>(app);
+    app.setMaster(window.get());
+    window->MDIForm_Load();
+    return window;
+}
+
 formaster::formaster(App& app) : app_(app), log_(app.folder().path(QStringLiteral("\\log.txt")))
 {
     setObjectName(QStringLiteral("formaster"));
@@ -195,14 +165,14 @@ void formaster::buildControls()
 
     mdiArea = new QMdiArea(client_);
     mdiArea->setObjectName(QStringLiteral("mdiArea"));
-    mdiArea->setBackground(QColor(0x5a, 0x6e, 0x75));
+    mdiArea->setBackground(skin::childArea());
     mdiArea->viewport()->setMouseTracking(true);
     connect(mdiArea, &QMdiArea::subWindowActivated, this, &formaster::showChildMenus);
 
     auto image = [](const char* name, QWidget* parent, double l, double t, double w, double h,
                     bool stretch) {
         auto* box = new ImageBox(QLatin1String(name), parent, stretch);
-        placeTwips(box, l, t, w, h);
+        twips::place(box, l, t, w, h);
         return box;
     };
     topleft = image("topleft", navbar, 0, 0, 255, 270, false);
@@ -252,7 +222,7 @@ void formaster::buildControls()
     Combo1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     if (auto* list = qobject_cast<QListView*>(Combo1->view()))
         list->setUniformItemSizes(true);
-    placeTwips(Combo1, 450, 570, 5535, 315);
+    twips::place(Combo1, 450, 570, 5535, 315);
     Combo1->setEditText(site::webSearchBase());
     combo1Box_ = new ComboBoxAdapter(Combo1);
     // Typed keys reach the box, which hands them to its line edit without filters; keys sent
@@ -282,10 +252,10 @@ void formaster::buildControls()
     Picture5->setAutoFillBackground(true);
     {
         QPalette p = Picture5->palette();
-        p.setColor(QPalette::Window, QColor(0x0f, 0x24, 0x2b));
+        p.setColor(QPalette::Window, skin::captionBackground());
         Picture5->setPalette(p);
     }
-    placeTwips(Picture5, 6300, 585, 1470, 240);
+    twips::place(Picture5, 6300, 585, 1470, 240);
     Label100 = new QLabel(Picture5);
     Label100->setObjectName(QStringLiteral("Label100"));
     {
@@ -301,20 +271,20 @@ void formaster::buildControls()
     Label22->setAccessibleName(QStringLiteral("Status"));
     {
         QPalette p = Label22->palette();
-        p.setColor(QPalette::WindowText, QColor(0xe8, 0xf1, 0xf2));
+        p.setColor(QPalette::WindowText, skin::barText());
         Label22->setPalette(p);
         QFont f = Label22->font();
         f.setPixelSize(11);
         Label22->setFont(f);
     }
-    placeTwips(Label22, 1920, 15, 6300, 195);
+    twips::place(Label22, 1920, 15, 6300, 195);
 
     ProgressBar1 = new QProgressBar(Picture1);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     ProgressBar1->setAccessibleName(QStringLiteral("Download progress"));
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setTextVisible(false);
-    placeTwips(ProgressBar1, 180, 45, 1680, 150);
+    twips::place(ProgressBar1, 180, 45, 1680, 150);
     ProgressBar1->hide();
 
     Text1 = new QLineEdit(this);
@@ -344,32 +314,36 @@ void formaster::buildControls()
 
 void formaster::buildMenus()
 {
+    const MenuBuilder make(app_, this);
     QMenuBar* bar = menuBar();
-    mnu_file = addMenu(bar, "&File", "mnu_file");
-    mnu_open = addItem(mnu_file, "&Open", "mnu_open");
-    mnu_options = addItem(mnu_file, "O&ptions", "mnu_options");
+    mnu_file = make.menu("&File", "mnu_file");
+    mnu_open = make.item(mnu_file, "&Open", "mnu_open");
+    mnu_options = make.item(mnu_file, "O&ptions", "mnu_options");
     mnu_file->addSeparator();
-    mnu_exit = addItem(mnu_file, "&Exit", "mnu_exit");
+    mnu_exit = make.item(mnu_file, "&Exit", "mnu_exit");
 
-    menu = addMenu(bar, "&Start", "menu");
-    mnu_webbrowser = addItem(menu, "&Web Browser", "mnu_webbrowser");
-    mnu_journal = addItem(menu, "&Journal", "mnu_journal");
-    mnu_phonebook = addItem(menu, "&Phone Book", "mnu_phonebook");
-    mnu_homeworkhelp = addItem(menu, "&Homework Help", "mnu_homeworkhelp");
-    mnu_mp3 = addItem(menu, "&MP3", "mnu_mp3");
-    mnu_search = addItem(menu, "&Search", "mnu_search");
-    mnu_rights = addItem(menu, "&Teen Rights", "mnu_rights");
+    menu = make.menu("&Start", "menu");
+    mnu_webbrowser = make.item(menu, "&Web Browser", "mnu_webbrowser");
+    mnu_journal = make.item(menu, "&Journal", "mnu_journal");
+    mnu_phonebook = make.item(menu, "&Phone Book", "mnu_phonebook");
+    mnu_homeworkhelp = make.item(menu, "&Homework Help", "mnu_homeworkhelp");
+    mnu_mp3 = make.item(menu, "&MP3", "mnu_mp3");
+    mnu_search = make.item(menu, "&Search", "mnu_search");
+    mnu_rights = make.item(menu, "&Teen Rights", "mnu_rights");
 
-    mnu_windows = addMenu(bar, "Windows", "mnu_windows");
-    attachWindowList(mnu_windows, mdiArea);
+    // The master's own list: the App may not know this window as its master yet.
+    mnu_windows = make.menu("Windows", "mnu_windows");
+    listChildWindows(mnu_windows);
 
-    mnu_help = addMenu(bar, "&Help", "mnu_help");
-    mnu_update = addItem(mnu_help, "&Update", "mnu_update");
-    mnu_feedback = addItem(mnu_help, "&Feedback", "mnu_feedback");
-    mnu_htmlhelp = addItem(mnu_help, "&Help", "mnu_htmlhelp");
+    mnu_help = make.menu("&Help", "mnu_help");
+    mnu_update = make.item(mnu_help, "&Update", "mnu_update");
+    mnu_feedback = make.item(mnu_help, "&Feedback", "mnu_feedback");
+    mnu_htmlhelp = make.item(mnu_help, "&Help", "mnu_htmlhelp");
     mnu_help->addSeparator();
-    mnu_about = addItem(mnu_help, "&About", "mnu_about");
+    mnu_about = make.item(mnu_help, "&About", "mnu_about");
 
+    for (QMenu* m : {mnu_file, menu, mnu_windows, mnu_help})
+        bar->addMenu(m);
     masterMenus_ = {mnu_file, menu, mnu_windows, mnu_help};
 
     connect(mnu_open, &QAction::triggered, this, &formaster::mnu_open_Click);
@@ -488,37 +462,37 @@ void formaster::loadSkin()
 MasterGeometry formaster::skinGeometry() const
 {
     MasterGeometry g;
-    g.midright = twipRect(midright);
-    g.midrightbar = twipRect(midrightbar);
-    g.topright = twipRect(topright);
-    g.botright = twipRect(botright);
-    g.botbar = twipRect(botbar);
-    g.midbar = twipRect(midbar);
-    g.leftbar = twipRect(leftbar);
-    g.topbar = twipRect(topbar);
-    g.rightbar = twipRect(rightbar);
-    g.navbar = twipRect(navbar);
-    g.Picture1 = twipRect(Picture1);
-    g.Picture2 = twipRect(Picture2);
-    g.bumper = twipRect(bumper);
-    g.Combo1 = twipRect(Combo1);
+    g.midright = twips::rectOf(midright);
+    g.midrightbar = twips::rectOf(midrightbar);
+    g.topright = twips::rectOf(topright);
+    g.botright = twips::rectOf(botright);
+    g.botbar = twips::rectOf(botbar);
+    g.midbar = twips::rectOf(midbar);
+    g.leftbar = twips::rectOf(leftbar);
+    g.topbar = twips::rectOf(topbar);
+    g.rightbar = twips::rectOf(rightbar);
+    g.navbar = twips::rectOf(navbar);
+    g.Picture1 = twips::rectOf(Picture1);
+    g.Picture2 = twips::rectOf(Picture2);
+    g.bumper = twips::rectOf(bumper);
+    g.Combo1 = twips::rectOf(Combo1);
     return g;
 }
 
 void formaster::applySkinGeometry(const MasterGeometry& g)
 {
-    applyTwipRect(midright, g.midright);
-    applyTwipRect(midrightbar, g.midrightbar);
-    applyTwipRect(topright, g.topright);
-    applyTwipRect(botright, g.botright);
-    applyTwipRect(botbar, g.botbar);
-    applyTwipRect(midbar, g.midbar);
-    applyTwipRect(leftbar, g.leftbar);
-    applyTwipRect(topbar, g.topbar);
-    applyTwipRect(rightbar, g.rightbar);
-    applyTwipRect(Picture1, g.Picture1);
-    applyTwipRect(bumper, g.bumper);
-    applyTwipRect(Combo1, g.Combo1);
+    twips::place(midright, g.midright);
+    twips::place(midrightbar, g.midrightbar);
+    twips::place(topright, g.topright);
+    twips::place(botright, g.botright);
+    twips::place(botbar, g.botbar);
+    twips::place(midbar, g.midbar);
+    twips::place(leftbar, g.leftbar);
+    twips::place(topbar, g.topbar);
+    twips::place(rightbar, g.rightbar);
+    twips::place(Picture1, g.Picture1);
+    twips::place(bumper, g.bumper);
+    twips::place(Combo1, g.Combo1);
 }
 
 // The strips are aligned to the edges of the client area, as aligned picture boxes are.
@@ -575,7 +549,7 @@ void formaster::applyPlacement()
 {
     const Placement p = Placement::read(app_.settings());
     // The saved sizes are outer sizes, as far as the frame is known before the window is shown.
-    create();
+    QWidget::create();
     const QRect outer = frameGeometry();
     const QRect inner = geometry();
     placedFrame_ = QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
@@ -604,7 +578,7 @@ void formaster::MDIForm_Load()
     using settings::SwitchRule;
     const bool mp3Disabled = app_.isOn(settings::mp3Disabled, SwitchRule::Text);
     if (app_.isOn(settings::limitEnabled, SwitchRule::Text))
-        Timer4->start();
+        startAllowanceTimer();
     if (mp3Disabled) {
         Image7->hide();
         Image54->show();
@@ -847,9 +821,9 @@ void formaster::showHoverCaption(ImageBox* button, const QString& caption)
 {
     Label100->setText(caption);
     Label100->adjustSize();
-    const TwipRect r = hoverCaptionRect(twipRect(button), twips::fromPixels(Label100->width()),
+    const TwipRect r = hoverCaptionRect(twips::rectOf(button), twips::fromPixels(Label100->width()),
                                         twips::fromPixels(Label100->height()));
-    placeTwips(Picture5, r.left, r.top, r.width, r.height);
+    twips::place(Picture5, r);
     Picture5->show();
     Picture5->raise();
 }
@@ -897,6 +871,67 @@ void formaster::startBusy()
     Timer10->start();
 }
 
+// ---- What the other windows drive ----------------------------------------------------------
+
+void formaster::setStatusText(const QString& text)
+{
+    Label22->setText(text);
+}
+
+void formaster::showProgress()
+{
+    ProgressBar1->show();
+}
+
+void formaster::setProgress(int value)
+{
+    ProgressBar1->setValue(value);
+}
+
+void formaster::finishProgress()
+{
+    ProgressBar1->setValue(100);
+    ProgressBar1->hide();
+}
+
+void formaster::pageVisited(const QString& address)
+{
+    Combo1->setEditText(address);
+    Combo9->addItem(address);
+}
+
+void formaster::disableForAllowance()
+{
+    setEnabled(false);
+}
+
+void formaster::enableAfterOverride()
+{
+    setEnabled(true);
+}
+
+void formaster::startAllowanceTimer()
+{
+    Timer4->start();
+}
+
+void formaster::stopAllowanceTimer()
+{
+    Timer4->stop();
+}
+
+void formaster::listChildWindows(QMenu* menu)
+{
+    attachWindowList(menu, mdiArea);
+}
+
+void formaster::openHomeworkHelp()
+{
+    BrowserWindow* browser = app_.newBrowser();
+    if (browser)
+        sizeChild(browser->widget(), 5210, 7435);
+}
+
 void formaster::stopBusy()
 {
     Timer10->stop();
@@ -928,8 +963,7 @@ void formaster::Image3_Click()
 {
     browserCommand(&stopPage);
     stopBusy();
-    ProgressBar1->setValue(100);
-    ProgressBar1->hide();
+    finishProgress();
 }
 
 void formaster::Image4_Click()
@@ -943,53 +977,50 @@ void formaster::Image5_Click()
         browser->WebBrowser1().Navigate(app_.read(settings::startPage));
 }
 
+void formaster::runCommand(ProgramCommand command)
+{
+    MenuBuilder(app_, this).run(command);
+}
+
 void formaster::Image6_Click()
 {
-    app_.newBrowser();
+    runCommand(ProgramCommand::WebBrowser);
 }
 void formaster::Image9_Click()
 {
-    app_.journal();
+    runCommand(ProgramCommand::Journal);
 }
 void formaster::Image12_Click()
 {
-    app_.phonebook();
+    runCommand(ProgramCommand::PhoneBook);
 }
-
 void formaster::Image13_Click()
 {
-    BrowserWindow* browser = app_.newBrowser();
-    if (browser)
-        sizeChild(browser->widget(), 5210, 7435);
+    openHomeworkHelp();
 }
-
 void formaster::Image7_Click()
 {
-    app_.mp3();
+    runCommand(ProgramCommand::Mp3);
 }
-
 void formaster::Image8_Click()
 {
-    if (ConfigWindow* config = app_.config())
-        config->showPanel(ConfigWindow::Panel::WebSearch, QStringLiteral("Search"));
+    runCommand(ProgramCommand::Search);
 }
-
 void formaster::Image14_Click()
 {
-    openPage(app_.folder().path(QStringLiteral("\\rights.html")));
+    runCommand(ProgramCommand::TeenRights);
 }
 
 // ---- Menus ---------------------------------------------------------------------------------
 
 void formaster::mnu_open_Click()
 {
-    if (ConfigWindow* config = app_.config())
-        config->showPanel(ConfigWindow::Panel::Open, QStringLiteral("Open"));
+    runCommand(ProgramCommand::Open);
 }
 
 void formaster::mnu_options_Click()
 {
-    app_.options();
+    runCommand(ProgramCommand::Options);
 }
 
 void formaster::mnu_exit_Click()
@@ -1003,21 +1034,19 @@ void formaster::mnu_exit_Click()
 
 void formaster::mnu_update_Click()
 {
-    openPage(site::updatePage());
+    runCommand(ProgramCommand::Update);
 }
 void formaster::mnu_feedback_Click()
 {
-    openPage(site::feedbackPage());
+    runCommand(ProgramCommand::Feedback);
 }
-
 void formaster::mnu_htmlhelp_Click()
 {
-    openPage(app_.folder().path(QStringLiteral("\\help.html")));
+    runCommand(ProgramCommand::HtmlHelp);
 }
-
 void formaster::mnu_about_Click()
 {
-    app_.about();
+    runCommand(ProgramCommand::About);
 }
 
 } // namespace vireo

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QMargins>
 #include <QPixmap>
+#include <memory>
 
 class QComboBox;
 class QFrame;
@@ -17,22 +18,20 @@ class QMdiSubWindow;
 class QMenu;
 class QProgressBar;
 class QTimer;
+class QAction;
 
 namespace vireo {
 
 class App;
 class BrowserWindow;
+enum class ProgramCommand;
 class ComboBoxAdapter;
 class ImageBox;
 
-// The master window: the launcher bar, the address box, the status strip and the area in
-// which the browser windows and the other tools open as child windows.
-class formaster : public QMainWindow {
-    Q_OBJECT
-public:
-    explicit formaster(App& app);
-    ~formaster() override;
-
+// The master window's controls, named as the program's design names them. They are private to
+// the window: the other windows drive it through the operations formaster offers, and tests
+// reach the controls through formaster::controlsForTest().
+struct formasterControls {
     // Frame and strips.
     QWidget* navbar;
     QWidget* Picture1;
@@ -72,6 +71,47 @@ public:
     QAction *mnu_webbrowser, *mnu_journal, *mnu_phonebook, *mnu_homeworkhelp, *mnu_mp3, *mnu_search,
         *mnu_rights;
     QAction *mnu_update, *mnu_feedback, *mnu_htmlhelp, *mnu_about;
+};
+
+// The master window: the launcher bar, the address box, the status strip and the area in
+// which the browser windows and the other tools open as child windows.
+class formaster : public QMainWindow, private formasterControls {
+    Q_OBJECT
+public:
+    // Makes the master window, makes it the App's master and runs its load sequence.
+    static std::unique_ptr<formaster> create(App& app);
+
+    explicit formaster(App& app);
+    ~formaster() override;
+
+    // ---- What the other windows drive ------------------------------------------------------
+    // The status text under the child windows.
+    void setStatusText(const QString& text);
+    // The download progress bar: shown while a page loads, moved on, and finished (set full
+    // and hidden).
+    void showProgress();
+    void setProgress(int value);
+    void finishProgress();
+    // The busy animation.
+    void startBusy();
+    void stopBusy();
+    // A page a browser window arrived at: shown in the address box and added to the browsing
+    // log (written when the log is next saved).
+    void pageVisited(const QString& address);
+    // The daily allowance: while it is used up the window is disabled; the parental override
+    // enables it again. The timer counts the browsing seconds.
+    void disableForAllowance();
+    void enableAfterOverride();
+    void startAllowanceTimer();
+    void stopAllowanceTimer();
+    // Makes `menu` list the open child windows and activate the one chosen.
+    void listChildWindows(QMenu* menu);
+    // Opens a new browser window at the homework panel's size.
+    void openHomeworkHelp();
+
+    // For tests only: the controls, which other windows reach through the operations above.
+    formasterControls& controlsForTest() { return *this; }
+    const formasterControls& controlsForTest() const { return *this; }
 
     // Sequences.
     void MDIForm_Load();
@@ -126,9 +166,7 @@ public:
     void mnu_htmlhelp_Click();
     void mnu_about_Click();
 
-    // For the child windows.
-    void startBusy();
-    void stopBusy();
+    // Hover caption, child windows.
     void showHoverCaption(ImageBox* button, const QString& caption);
     void hideHoverCaption();
     QMdiSubWindow* addChildWindow(QWidget* child);
@@ -162,6 +200,7 @@ private:
     void showChildMenus(QMdiSubWindow* active);
     void setMenus(const QList<QMenu*>& menus);
     void browserCommand(bool (*command)(BrowserWindow&));
+    void runCommand(ProgramCommand command);
 
     App& app_;
     BrowsingLog log_;

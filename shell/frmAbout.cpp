@@ -1,18 +1,20 @@
 #include "shell/frmAbout.h"
 
+#include "shell/ShellResources.h"
 #include "shell/StartProcedure.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 
-// The logo lives in this static library's resources; they must be pulled in by name.
-static void initShellResources()
-{
-    Q_INIT_RESOURCE(shell);
-}
-
 namespace vireo {
+
+frmAbout* frmAbout::create(App&)
+{
+    auto* window = new frmAbout;
+    window->Form_Load();
+    return window;
+}
 
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
 {
@@ -52,8 +54,6 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
     grid->addWidget(blurb, 2, 1);
     grid->addWidget(cmdOK, 3, 1, Qt::AlignRight);
     grid->setColumnMinimumWidth(1, 260);
-
-    Form_Load();
 }
 
 QString frmAbout::versionText(int major, int minor, int revision)

@@ -7,10 +7,15 @@ class QPushButton;
 
 namespace vireo {
 
+class App;
+
 // The About box: the product's logo, name and version.
 class frmAbout : public QDialog {
     Q_OBJECT
 public:
+    // Makes the box and runs its load sequence.
+    static frmAbout* create(App& app);
+
     explicit frmAbout(QWidget* parent = nullptr);
 
     QLabel* picIcon;

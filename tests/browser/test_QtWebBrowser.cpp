@@ -411,14 +411,14 @@ void TestQtWebBrowser::browserWindowDrivesTheMasterWindow()
     QVERIFY(component);
     Recorder rec(*component);
     QVERIFY(rec.waitForCompletes(1));
-    QTRY_COMPARE(master->Combo1->currentText(), server_.url("/a.html"));
-    QMdiSubWindow* sub = master->mdiArea->subWindowList().value(0);
+    QTRY_COMPARE(master->controlsForTest().Combo1->currentText(), server_.url("/a.html"));
+    QMdiSubWindow* sub = master->controlsForTest().mdiArea->subWindowList().value(0);
     QVERIFY(sub);
     QTRY_COMPARE(sub->windowTitle(), QStringLiteral("Page A"));
-    QVERIFY(master->Combo9->findText(server_.url("/a.html")) >= 0);
-    QCOMPARE(master->Label22->text(), QStringLiteral("Done"));
-    QVERIFY(master->ProgressBar1->isHidden());
-    QVERIFY(!master->Timer10->isActive());
+    QVERIFY(master->controlsForTest().Combo9->findText(server_.url("/a.html")) >= 0);
+    QCOMPARE(master->controlsForTest().Label22->text(), QStringLiteral("Done"));
+    QVERIFY(master->controlsForTest().ProgressBar1->isHidden());
+    QVERIFY(!master->controlsForTest().Timer10->isActive());
 
     // Help from the window's menu: the same window shows the local guide.
     auto* w = dynamic_cast<frmbrowser*>(sub->widget());
@@ -426,7 +426,7 @@ void TestQtWebBrowser::browserWindowDrivesTheMasterWindow()
     w->mnu_htmlhelp->trigger();
     QVERIFY(rec.waitForCompletes(2));
     QTRY_COMPARE(sub->windowTitle(), QStringLiteral("Local Page"));
-    QCOMPARE(master->Combo1->currentText(),
+    QCOMPARE(master->controlsForTest().Combo1->currentText(),
              QUrl::fromLocalFile(dir_.filePath(QStringLiteral("help.html"))).toString());
 
     // A page asking for new windows gets none of this program's.
@@ -434,7 +434,7 @@ void TestQtWebBrowser::browserWindowDrivesTheMasterWindow()
     QVERIFY(rec.waitForCompletes(3));
     QTRY_VERIFY_WITH_TIMEOUT(rec.newWindows >= 1, 3000);
     QTest::qWait(300);
-    QCOMPARE(master->mdiArea->subWindowList().size(), 1);
+    QCOMPARE(master->controlsForTest().mdiArea->subWindowList().size(), 1);
     QVERIFY(rec.paired());
 }
 
@@ -508,7 +508,7 @@ void TestQtWebBrowser::windowClosedWhileSaveAsIsOpen()
     dialogs.whileOpen = [&app] { app.browseblocked = QStringLiteral("1"); };
     w->mnu_saveas->trigger();
     QVERIFY(w.isNull());
-    QVERIFY(master->mdiArea->subWindowList().isEmpty());
+    QVERIFY(master->controlsForTest().mdiArea->subWindowList().isEmpty());
     QTest::qWait(300);
     QVERIFY(!QFile::exists(saved));
 }
@@ -547,7 +547,7 @@ void TestQtWebBrowser::blockedWhileThePagesDialogIsOpen()
     });
     QTRY_VERIFY_WITH_TIMEOUT(dialogSeen, 5000);
     QTRY_VERIFY_WITH_TIMEOUT(w.isNull(), 5000);
-    QVERIFY(master->mdiArea->subWindowList().isEmpty());
+    QVERIFY(master->controlsForTest().mdiArea->subWindowList().isEmpty());
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
 }
 

@@ -49,7 +49,10 @@ struct Fixture {
 
     frmbrowser* open() { return dynamic_cast<frmbrowser*>(app.newBrowser()); }
 
-    QList<QMdiSubWindow*> windows() const { return master->mdiArea->subWindowList(); }
+    QList<QMdiSubWindow*> windows() const
+    {
+        return master->controlsForTest().mdiArea->subWindowList();
+    }
 
     void show()
     {
@@ -192,15 +195,16 @@ void TestFrmbrowser::downloadEventsDriveTheBusyAnimationAndBar()
     FakeWebBrowser* fake = f.fakes.last();
     formaster& m = *f.master;
     Q_EMIT fake->DownloadBegin();
-    QVERIFY(m.Timer10->isActive());
-    QVERIFY(!m.ProgressBar1->isHidden());
+    QVERIFY(m.controlsForTest().Timer10->isActive());
+    QVERIFY(!m.controlsForTest().ProgressBar1->isHidden());
     Q_EMIT fake->ProgressChange(40, 100);
-    QCOMPARE(m.ProgressBar1->value(), 40);
+    QCOMPARE(m.controlsForTest().ProgressBar1->value(), 40);
     Q_EMIT fake->DownloadComplete();
-    for (QTimer* t : {m.Timer10, m.Timer20, m.Timer30, m.Timer40})
+    for (QTimer* t : {m.controlsForTest().Timer10, m.controlsForTest().Timer20,
+                      m.controlsForTest().Timer30, m.controlsForTest().Timer40})
         QVERIFY(!t->isActive());
-    QCOMPARE(m.ProgressBar1->value(), 100);
-    QVERIFY(m.ProgressBar1->isHidden());
+    QCOMPARE(m.controlsForTest().ProgressBar1->value(), 100);
+    QVERIFY(m.controlsForTest().ProgressBar1->isHidden());
 }
 
 void TestFrmbrowser::progressEvents_data()
@@ -224,9 +228,9 @@ void TestFrmbrowser::progressEvents()
     QFETCH(int, expected);
     Fixture f;
     QVERIFY(f.open());
-    f.master->ProgressBar1->setValue(30);
+    f.master->controlsForTest().ProgressBar1->setValue(30);
     Q_EMIT f.fakes.last()->ProgressChange(progress, progressMax);
-    QCOMPARE(f.master->ProgressBar1->value(), expected);
+    QCOMPARE(f.master->controlsForTest().ProgressBar1->value(), expected);
 }
 
 void TestFrmbrowser::statusTextGoesToTheStatusLabel()
@@ -234,9 +238,10 @@ void TestFrmbrowser::statusTextGoesToTheStatusLabel()
     Fixture f;
     QVERIFY(f.open());
     Q_EMIT f.fakes.last()->StatusTextChange(QStringLiteral("Opening page https://a.example/"));
-    QCOMPARE(f.master->Label22->text(), QStringLiteral("Opening page https://a.example/"));
+    QCOMPARE(f.master->controlsForTest().Label22->text(),
+             QStringLiteral("Opening page https://a.example/"));
     Q_EMIT f.fakes.last()->StatusTextChange(QStringLiteral("Done"));
-    QCOMPARE(f.master->Label22->text(), QStringLiteral("Done"));
+    QCOMPARE(f.master->controlsForTest().Label22->text(), QStringLiteral("Done"));
 }
 
 void TestFrmbrowser::statusTextWritesTheLogWhenLogging_data()
@@ -294,12 +299,15 @@ void TestFrmbrowser::titleChangeUsesTheComponentsValues()
     Q_EMIT fake->TitleChange(QStringLiteral("something else"));
     QCOMPARE(w->windowTitle(), QStringLiteral("Cool Bands"));
     QCOMPARE(f.windows().first()->windowTitle(), QStringLiteral("Cool Bands"));
-    QCOMPARE(f.master->Combo1->currentText(), QStringLiteral("https://bands.example/"));
+    QCOMPARE(f.master->controlsForTest().Combo1->currentText(),
+             QStringLiteral("https://bands.example/"));
     // Every title change is logged, the same address again too.
     Q_EMIT fake->TitleChange(QString());
-    QCOMPARE(f.master->Combo9->count(), 2);
-    QCOMPARE(f.master->Combo9->itemText(0), QStringLiteral("https://bands.example/"));
-    QCOMPARE(f.master->Combo9->itemText(1), QStringLiteral("https://bands.example/"));
+    QCOMPARE(f.master->controlsForTest().Combo9->count(), 2);
+    QCOMPARE(f.master->controlsForTest().Combo9->itemText(0),
+             QStringLiteral("https://bands.example/"));
+    QCOMPARE(f.master->controlsForTest().Combo9->itemText(1),
+             QStringLiteral("https://bands.example/"));
 }
 
 void TestFrmbrowser::masterButtonsActOnTheActiveBrowserOnly()
@@ -308,7 +316,7 @@ void TestFrmbrowser::masterButtonsActOnTheActiveBrowserOnly()
     f.show();
     QVERIFY(f.open());
     FakeWebBrowser* fake = f.fakes.last();
-    f.master->mdiArea->setActiveSubWindow(f.windows().first());
+    f.master->controlsForTest().mdiArea->setActiveSubWindow(f.windows().first());
     f.master->Image1_Click();
     f.master->Image2_Click();
     f.master->Image3_Click();
@@ -320,7 +328,7 @@ void TestFrmbrowser::masterButtonsActOnTheActiveBrowserOnly()
     auto* other = new QWidget;
     other->setWindowTitle(QStringLiteral("Journal"));
     QMdiSubWindow* sub = f.master->addChildWindow(other);
-    f.master->mdiArea->setActiveSubWindow(sub);
+    f.master->controlsForTest().mdiArea->setActiveSubWindow(sub);
     fake->calls.clear();
     f.master->Image1_Click();
     f.master->Image2_Click();
@@ -424,9 +432,9 @@ void TestFrmbrowser::unloadHidesTheProgressBar()
     f.windows().first()->close();
     flushDeletes();
     QVERIFY(f.windows().isEmpty());
-    QCOMPARE(f.master->ProgressBar1->value(), 100);
-    QVERIFY(f.master->ProgressBar1->isHidden());
-    QVERIFY(!f.master->Timer10->isActive());
+    QCOMPARE(f.master->controlsForTest().ProgressBar1->value(), 100);
+    QVERIFY(f.master->controlsForTest().ProgressBar1->isHidden());
+    QVERIFY(!f.master->controlsForTest().Timer10->isActive());
 }
 
 void TestFrmbrowser::menuCaptionsAndShortcuts_data()
@@ -483,7 +491,7 @@ void TestFrmbrowser::menusReplaceTheMastersWhileActive()
     Fixture f;
     f.show();
     QVERIFY(f.open());
-    f.master->mdiArea->setActiveSubWindow(f.windows().first());
+    f.master->controlsForTest().mdiArea->setActiveSubWindow(f.windows().first());
     QStringList titles;
     for (QAction* a : f.master->menuBar()->actions())
         titles.append(a->text());

@@ -320,7 +320,7 @@ private Q_SLOTS:
         formaster master(*app);
         app->setMaster(&master);
         master.setEnabled(false);
-        master.Timer4->start();
+        master.controlsForTest().Timer4->start();
         app->browseblocked = QString();
 
         frmmisc* w = open(Panel::Override, QStringLiteral("Parental override"));
@@ -330,13 +330,13 @@ private Q_SLOTS:
         if (granted) {
             QVERIFY(dialogs->messages().isEmpty());
             QVERIFY(master.isEnabled());
-            QVERIFY(!master.Timer4->isActive());
+            QVERIFY(!master.controlsForTest().Timer4->isActive());
             QCOMPARE(app->browseblocked, QStringLiteral("0"));
             verifyClosed();
         } else {
             QCOMPARE(dialogs->messages(), QStringList{QStringLiteral("Incorrect Password")});
             QVERIFY(!master.isEnabled());
-            QVERIFY(master.Timer4->isActive());
+            QVERIFY(master.controlsForTest().Timer4->isActive());
             QCOMPARE(app->browseblocked, QString());
             QVERIFY(w->isVisible());
             QCOMPARE(w->over->entry->text(), entry);
@@ -365,11 +365,11 @@ private Q_SLOTS:
         formaster master(*app);
         app->setMaster(&master);
         master.setEnabled(false);
-        master.Timer4->start();
+        master.controlsForTest().Timer4->start();
         frmmisc* w = open(Panel::Override, QStringLiteral("Parental override"));
         QTest::mouseClick(w->over->cancelButton, Qt::LeftButton);
         QVERIFY(!master.isEnabled());
-        QVERIFY(master.Timer4->isActive());
+        QVERIFY(master.controlsForTest().Timer4->isActive());
         QVERIFY(dialogs->shown.isEmpty());
         verifyClosed();
         app->setMaster(nullptr);

@@ -46,7 +46,10 @@ void TestAbout::versionText()
 
 void TestAbout::boxShowsThisVersionAndCloses()
 {
-    QPointer<frmAbout> box = new frmAbout;
+    MemorySettingsStore settings;
+    ScriptedDialogs dialogs;
+    App app(settings, dialogs, ProgramFolder(QStringLiteral("/p")));
+    QPointer<frmAbout> box = frmAbout::create(app);
     box->show();
     QCOMPARE(box->windowTitle(), QStringLiteral("About Vireo"));
     QVERIFY(
@@ -64,9 +67,9 @@ void TestAbout::singleInstance()
     ScriptedDialogs dialogs;
     App app(settings, dialogs, ProgramFolder(QStringLiteral("/p")));
     int made = 0;
-    app.aboutKind = {[&made](App&) {
+    app.aboutKind = {[&made](App& a) {
                          ++made;
-                         return static_cast<QWidget*>(new frmAbout);
+                         return static_cast<QWidget*>(frmAbout::create(a));
                      },
                      false};
     QWidget* first = app.about();
@@ -89,11 +92,11 @@ void TestAbout::helpCommandsOpenNewBrowserWindows()
     testing::useFakeBrowsers(app, browsers);
     formaster m(app);
     app.setMaster(&m);
-    m.mnu_htmlhelp->trigger();
-    m.mnu_htmlhelp->trigger();
-    m.mnu_update->trigger();
-    m.mnu_feedback->trigger();
-    m.mnu_rights->trigger();
+    m.controlsForTest().mnu_htmlhelp->trigger();
+    m.controlsForTest().mnu_htmlhelp->trigger();
+    m.controlsForTest().mnu_update->trigger();
+    m.controlsForTest().mnu_feedback->trigger();
+    m.controlsForTest().mnu_rights->trigger();
     const QString help = QStringLiteral("Navigate ") + home.filePath(QStringLiteral("help.html"));
     QCOMPARE(browsers.size(), 5);
     QCOMPARE(browsers[0]->page.calls, QStringList{help});

@@ -176,68 +176,68 @@ void TestAddressBox::typingCompletesInTheBox()
     f.put("\\items.txt", "\"http://www.Example.com/kids\"\r\n\"http://news.example.org\"\r\n");
     f.m.getitems();
     f.m.show();
-    QVERIFY(!f.m.Combo1->completer());
-    QCOMPARE(f.m.Combo1->insertPolicy(), QComboBox::NoInsert);
-    QLineEdit* edit = f.m.Combo1->lineEdit();
+    QVERIFY(!f.m.controlsForTest().Combo1->completer());
+    QCOMPARE(f.m.controlsForTest().Combo1->insertPolicy(), QComboBox::NoInsert);
+    QLineEdit* edit = f.m.controlsForTest().Combo1->lineEdit();
     edit->selectAll();
-    QTest::keyClicks(f.m.Combo1, u("HTTP://WWW.E"));
-    QCOMPARE(f.m.Combo1->currentText(), u("http://www.Example.com/kids"));
+    QTest::keyClicks(f.m.controlsForTest().Combo1, u("HTTP://WWW.E"));
+    QCOMPARE(f.m.controlsForTest().Combo1->currentText(), u("http://www.Example.com/kids"));
     QCOMPARE(edit->selectedText(), u("xample.com/kids"));
     // Typing on replaces the completed part; what stays is in the entry's case.
-    QTest::keyClicks(f.m.Combo1, u("q"));
-    QCOMPARE(f.m.Combo1->currentText(), u("http://www.Eq"));
+    QTest::keyClicks(f.m.controlsForTest().Combo1, u("q"));
+    QCOMPARE(f.m.controlsForTest().Combo1->currentText(), u("http://www.Eq"));
     QCOMPARE(edit->selectedText(), QString());
-    QCOMPARE(f.m.Combo1->currentIndex(), -1);
-    QTest::keyClick(f.m.Combo1, Qt::Key_Backspace);
+    QCOMPARE(f.m.controlsForTest().Combo1->currentIndex(), -1);
+    QTest::keyClick(f.m.controlsForTest().Combo1, Qt::Key_Backspace);
     QCOMPARE(f.m.completion.lastkey, 8);
-    QCOMPARE(f.m.Combo1->currentText(), u("http://www.E"));
+    QCOMPARE(f.m.controlsForTest().Combo1->currentText(), u("http://www.E"));
     // Typing does not touch the list.
-    QCOMPARE(f.m.Combo1->count(), 2);
+    QCOMPARE(f.m.controlsForTest().Combo1->count(), 2);
 }
 
 void TestAddressBox::enterOpensThePageAsTypedAndAddsItOnce()
 {
     MasterFixture f;
     f.m.show();
-    f.m.Picture5->show();
-    QLineEdit* edit = f.m.Combo1->lineEdit();
+    f.m.controlsForTest().Picture5->show();
+    QLineEdit* edit = f.m.controlsForTest().Combo1->lineEdit();
     edit->clear();
-    QTest::keyClicks(f.m.Combo1, u("kids.example, games"));
-    QTest::keyClick(f.m.Combo1, Qt::Key_Return);
+    QTest::keyClicks(f.m.controlsForTest().Combo1, u("kids.example, games"));
+    QTest::keyClick(f.m.controlsForTest().Combo1, Qt::Key_Return);
     QCOMPARE(f.m.completion.lastkey, 13);
-    QVERIFY(f.m.Picture5->isHidden());
+    QVERIFY(f.m.controlsForTest().Picture5->isHidden());
     QCOMPARE(navigations(), QStringList{u("Navigate kids.example, games")});
-    QCOMPARE(items(f.m.Combo1), QStringList{u("kids.example, games")});
+    QCOMPARE(items(f.m.controlsForTest().Combo1), QStringList{u("kids.example, games")});
     QCOMPARE(f.contents("\\items.txt"), QByteArray("\"kids.example, games\"\r\n"));
 
     // The keypad's Enter, sent to the line edit itself as an input method may.
     QTest::keyClick(edit, Qt::Key_Enter);
     QCOMPARE(navigations(),
              (QStringList{u("Navigate kids.example, games"), u("Navigate kids.example, games")}));
-    QCOMPARE(items(f.m.Combo1), QStringList{u("kids.example, games")});
-    QCOMPARE(f.m.Combo1->currentText(), u("kids.example, games"));
+    QCOMPARE(items(f.m.controlsForTest().Combo1), QStringList{u("kids.example, games")});
+    QCOMPARE(f.m.controlsForTest().Combo1->currentText(), u("kids.example, games"));
 
     // The entry with its comma comes back whole in the next run.
     MasterFixture next;
     QVERIFY(QFile::copy(f.path("\\items.txt"), next.path("\\items.txt")));
     next.m.getitems();
-    QCOMPARE(items(next.m.Combo1), QStringList{u("kids.example, games")});
+    QCOMPARE(items(next.m.controlsForTest().Combo1), QStringList{u("kids.example, games")});
 }
 
 void TestAddressBox::upperAndLowerCaseAreBothAdded()
 {
     MasterFixture f;
     f.m.show();
-    QLineEdit* edit = f.m.Combo1->lineEdit();
+    QLineEdit* edit = f.m.controlsForTest().Combo1->lineEdit();
     edit->clear();
-    QTest::keyClicks(f.m.Combo1, u("a.example"));
-    QTest::keyClick(f.m.Combo1, Qt::Key_Return);
+    QTest::keyClicks(f.m.controlsForTest().Combo1, u("a.example"));
+    QTest::keyClick(f.m.controlsForTest().Combo1, Qt::Key_Return);
     // Typed in upper case the box completes to the listed entry; after Delete it does not.
     edit->selectAll();
-    QTest::keyClick(f.m.Combo1, Qt::Key_Delete);
-    f.m.Combo1->setEditText(u("A.EXAMPLE"));
-    QTest::keyClick(f.m.Combo1, Qt::Key_Return);
-    QCOMPARE(items(f.m.Combo1), (QStringList{u("a.example"), u("A.EXAMPLE")}));
+    QTest::keyClick(f.m.controlsForTest().Combo1, Qt::Key_Delete);
+    f.m.controlsForTest().Combo1->setEditText(u("A.EXAMPLE"));
+    QTest::keyClick(f.m.controlsForTest().Combo1, Qt::Key_Return);
+    QCOMPARE(items(f.m.controlsForTest().Combo1), (QStringList{u("a.example"), u("A.EXAMPLE")}));
     QCOMPARE(f.contents("\\items.txt"), QByteArray("\"a.example\"\r\n\"A.EXAMPLE\"\r\n"));
     QCOMPARE(navigations(), (QStringList{u("Navigate a.example"), u("Navigate A.EXAMPLE")}));
 }
@@ -250,27 +250,27 @@ void TestAddressBox::choosingAnEntryShowsIt()
     f.put("\\items.txt", "\"http://a.example/page\"\r\n\"http://a.example/\"\r\n\"b.example\"\r\n");
     f.m.getitems();
     f.m.show();
-    QTest::keyClick(f.m.Combo1, Qt::Key_Down);
-    QCOMPARE(f.m.Combo1->currentText(), u("http://a.example/page"));
-    QTest::keyClick(f.m.Combo1, Qt::Key_Down);
-    QCOMPARE(f.m.Combo1->currentText(), u("http://a.example/"));
-    QCOMPARE(f.m.Combo1->currentIndex(), 1);
-    QTest::keyClick(f.m.Combo1, Qt::Key_Up);
-    QCOMPARE(f.m.Combo1->currentIndex(), 0);
+    QTest::keyClick(f.m.controlsForTest().Combo1, Qt::Key_Down);
+    QCOMPARE(f.m.controlsForTest().Combo1->currentText(), u("http://a.example/page"));
+    QTest::keyClick(f.m.controlsForTest().Combo1, Qt::Key_Down);
+    QCOMPARE(f.m.controlsForTest().Combo1->currentText(), u("http://a.example/"));
+    QCOMPARE(f.m.controlsForTest().Combo1->currentIndex(), 1);
+    QTest::keyClick(f.m.controlsForTest().Combo1, Qt::Key_Up);
+    QCOMPARE(f.m.controlsForTest().Combo1->currentIndex(), 0);
     // Picked from the drop-down list.
-    f.m.Combo1->setCurrentIndex(2);
-    f.m.Combo1->showPopup();
-    QAbstractItemView* list = f.m.Combo1->view();
+    f.m.controlsForTest().Combo1->setCurrentIndex(2);
+    f.m.controlsForTest().Combo1->showPopup();
+    QAbstractItemView* list = f.m.controlsForTest().Combo1->view();
     QTRY_VERIFY(list->isVisible());
     QTest::keyClick(list, Qt::Key_Up);
     QTest::keyClick(list, Qt::Key_Return);
-    QCOMPARE(f.m.Combo1->currentText(), u("http://a.example/"));
+    QCOMPARE(f.m.controlsForTest().Combo1->currentText(), u("http://a.example/"));
     // Backspace takes one character of the chosen entry; typing on completes again.
-    QTest::keyClick(f.m.Combo1, Qt::Key_Backspace);
-    QCOMPARE(f.m.Combo1->currentText(), u("http://a.example"));
-    QTest::keyClicks(f.m.Combo1, u("/p"));
-    QCOMPARE(f.m.Combo1->currentText(), u("http://a.example/page"));
-    QCOMPARE(f.m.Combo1->lineEdit()->selectedText(), u("age"));
+    QTest::keyClick(f.m.controlsForTest().Combo1, Qt::Key_Backspace);
+    QCOMPARE(f.m.controlsForTest().Combo1->currentText(), u("http://a.example"));
+    QTest::keyClicks(f.m.controlsForTest().Combo1, u("/p"));
+    QCOMPARE(f.m.controlsForTest().Combo1->currentText(), u("http://a.example/page"));
+    QCOMPARE(f.m.controlsForTest().Combo1->lineEdit()->selectedText(), u("age"));
 }
 
 void TestAddressBox::browserSettingTheTextCompletes_data()
@@ -303,9 +303,9 @@ void TestAddressBox::browserSettingTheTextCompletes()
     f.m.completion.lastkey = lastkey;
     f.m.completion.lastlength = lastlength;
     // What a browser window does on each title change.
-    f.m.Combo1->setEditText(address);
-    QCOMPARE(f.m.Combo1->currentText(), text);
-    QCOMPARE(f.m.Combo1->lineEdit()->selectedText(), selected);
+    f.m.controlsForTest().Combo1->setEditText(address);
+    QCOMPARE(f.m.controlsForTest().Combo1->currentText(), text);
+    QCOMPARE(f.m.controlsForTest().Combo1->lineEdit()->selectedText(), selected);
     QVERIFY(!f.m.completion.busy);
 }
 
@@ -331,13 +331,13 @@ void TestAddressBox::historyFileReadsBack()
     QFETCH(QByteArray, file);
     QFETCH(QStringList, list);
     MasterFixture f;
-    const QString before = f.m.Combo1->currentText();
+    const QString before = f.m.controlsForTest().Combo1->currentText();
     f.put("\\items.txt", file);
     f.m.getitems();
-    QCOMPARE(items(f.m.Combo1), list);
+    QCOMPARE(items(f.m.controlsForTest().Combo1), list);
     // Filling the list neither changes the box's text nor selects an entry.
-    QCOMPARE(f.m.Combo1->currentText(), before);
-    QCOMPARE(f.m.Combo1->currentIndex(), -1);
+    QCOMPARE(f.m.controlsForTest().Combo1->currentText(), before);
+    QCOMPARE(f.m.controlsForTest().Combo1->currentIndex(), -1);
 }
 
 void TestAddressBox::loadReadsBothLists()
@@ -346,8 +346,8 @@ void TestAddressBox::loadReadsBothLists()
     f.put("\\items.txt", "\"a\"\r\n\"b\"\r\n");
     f.put("\\log.txt", "\"x\"\r\n\"y\"\r\n\"x\"\r\n");
     f.m.MDIForm_Load();
-    QCOMPARE(items(f.m.Combo1), (QStringList{u("a"), u("b")}));
-    QCOMPARE(items(f.m.Combo9), (QStringList{u("x"), u("y"), u("x")}));
+    QCOMPARE(items(f.m.controlsForTest().Combo1), (QStringList{u("a"), u("b")}));
+    QCOMPARE(items(f.m.controlsForTest().Combo9), (QStringList{u("x"), u("y"), u("x")}));
     // The first browser window opened after the lists were read.
     QCOMPARE(FakeBrowserWindow::opened().size(), 1);
 }

@@ -149,17 +149,17 @@ void TestBrowsingLog::statusWritesAppendToTheLoadedLog()
     }
     f.put("\\log.txt", fullRewrite(visited));
     f.m.ggetitems();
-    QCOMPARE(f.m.Combo9->count(), 50);
+    QCOMPARE(f.m.controlsForTest().Combo9->count(), 50);
     // A title change adds the address; a status change writes the log.
     for (const char* address : {"http://a.example/", "http://a.example/", "http://b.example/"}) {
-        f.m.Combo9->addItem(QString::fromUtf8(address));
+        f.m.controlsForTest().Combo9->addItem(QString::fromUtf8(address));
         visited.append(QString::fromUtf8(address));
         f.m.aadditems();
         QCOMPARE(f.m.browsingLog().lastWrite(), BrowsingLog::Write::Appended);
         QCOMPARE(f.contents("\\log.txt"), fullRewrite(visited));
     }
     // Something else than a title change altered the list: the whole file is written again.
-    f.m.Combo9->setItemText(0, QStringLiteral("http://edited.example/"));
+    f.m.controlsForTest().Combo9->setItemText(0, QStringLiteral("http://edited.example/"));
     visited[0] = QStringLiteral("http://edited.example/");
     f.m.aadditems();
     QCOMPARE(f.m.browsingLog().lastWrite(), BrowsingLog::Write::Rewritten);
@@ -171,8 +171,8 @@ void TestBrowsingLog::closeWritesTheLogWhateverTheSetting()
     MasterFixture f;
     f.settings.write(u("vro"), u("settings"), u("2"), u("0"));
     f.m.show();
-    f.m.Combo9->addItem(u("http://visited.example/"));
-    f.m.Combo1->addItem(u("typed.example"));
+    f.m.controlsForTest().Combo9->addItem(u("http://visited.example/"));
+    f.m.controlsForTest().Combo1->addItem(u("typed.example"));
     QVERIFY(f.m.close());
     QVERIFY(f.app.hasEnded());
     QCOMPARE(f.contents("\\log.txt"), QByteArray("\"http://visited.example/\"\r\n"));
@@ -184,8 +184,8 @@ void TestBrowsingLog::exitWritesLogAndSecondsOnly()
     MasterFixture f;
     f.m.show();
     f.app.secondsused = u("125");
-    f.m.Combo9->addItem(u("http://visited.example/"));
-    f.m.Combo1->addItem(u("typed.example"));
+    f.m.controlsForTest().Combo9->addItem(u("http://visited.example/"));
+    f.m.controlsForTest().Combo1->addItem(u("typed.example"));
     f.m.mnu_exit_Click();
     QVERIFY(f.app.hasEnded());
     QCOMPARE(f.contents("\\log.txt"), QByteArray("\"http://visited.example/\"\r\n"));

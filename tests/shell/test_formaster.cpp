@@ -171,20 +171,26 @@ void TestFormaster::loadOpensTheFirstBrowserWindow()
     auto* sub = qobject_cast<QMdiSubWindow*>(f.browsers[0]->parentWidget());
     QVERIFY(sub);
     QCOMPARE(sub->size(), QSize(twips::toPixels(7905), twips::toPixels(5000)));
-    QCOMPARE(m.mdiArea->subWindowList().size(), 1);
+    QCOMPARE(m.controlsForTest().mdiArea->subWindowList().size(), 1);
 }
 
 void TestFormaster::skinFacesAndFrame()
 {
     Fixture f;
     formaster& m = f.load();
-    QVERIFY(samePicture(m.Image6->picture(), dataDir + QStringLiteral("/webbrowser.bmp")));
-    QVERIFY(samePicture(m.Image3->picture(), dataDir + QStringLiteral("/stop.bmp")));
-    QVERIFY(samePicture(m.bumper->picture(), dataDir + QStringLiteral("/bumper3.bmp")));
-    QVERIFY(samePicture(m.topleft->picture(), dataDir + QStringLiteral("/topleft.bmp")));
-    QVERIFY(samePicture(m.botleft->picture(), dataDir + QStringLiteral("/leftbot.bmp")));
+    QVERIFY(samePicture(m.controlsForTest().Image6->picture(),
+                        dataDir + QStringLiteral("/webbrowser.bmp")));
+    QVERIFY(
+        samePicture(m.controlsForTest().Image3->picture(), dataDir + QStringLiteral("/stop.bmp")));
+    QVERIFY(samePicture(m.controlsForTest().bumper->picture(),
+                        dataDir + QStringLiteral("/bumper3.bmp")));
+    QVERIFY(samePicture(m.controlsForTest().topleft->picture(),
+                        dataDir + QStringLiteral("/topleft.bmp")));
+    QVERIFY(samePicture(m.controlsForTest().botleft->picture(),
+                        dataDir + QStringLiteral("/leftbot.bmp")));
     // Faces that are not stretched take the size of their bitmap.
-    QCOMPARE(m.Image6->size(), QImage(dataDir + QStringLiteral("/webbrowser.bmp")).size());
+    QCOMPARE(m.controlsForTest().Image6->size(),
+             QImage(dataDir + QStringLiteral("/webbrowser.bmp")).size());
 }
 
 void TestFormaster::onlyButtonBitmapsLeaveTheFrameBlank()
@@ -194,16 +200,16 @@ void TestFormaster::onlyButtonBitmapsLeaveTheFrameBlank()
                              "phonebook", "homeworkhelp", "mp3", "search", "teenrights"})
         copyBitmaps(f.home.path(), QLatin1String(name) + QStringLiteral(".bmp"));
     formaster& m = f.load();
-    QVERIFY(!m.Image1->picture().isNull());
-    QVERIFY(!m.Image14->picture().isNull());
-    QVERIFY(m.topleft->picture().isNull());
-    QVERIFY(m.midbar->picture().isNull());
-    QVERIFY(m.bumper->picture().isNull());
+    QVERIFY(!m.controlsForTest().Image1->picture().isNull());
+    QVERIFY(!m.controlsForTest().Image14->picture().isNull());
+    QVERIFY(m.controlsForTest().topleft->picture().isNull());
+    QVERIFY(m.controlsForTest().midbar->picture().isNull());
+    QVERIFY(m.controlsForTest().bumper->picture().isNull());
     // A missing pressed face shows nothing while pressed, and the face comes back on release.
-    QTest::mousePress(m.Image1, Qt::LeftButton);
-    QVERIFY(m.Image1->pixmap().isNull());
-    QTest::mouseRelease(m.Image1, Qt::LeftButton);
-    QVERIFY(!m.Image1->pixmap().isNull());
+    QTest::mousePress(m.controlsForTest().Image1, Qt::LeftButton);
+    QVERIFY(m.controlsForTest().Image1->pixmap().isNull());
+    QTest::mouseRelease(m.controlsForTest().Image1, Qt::LeftButton);
+    QVERIFY(!m.controlsForTest().Image1->pixmap().isNull());
 }
 
 void TestFormaster::rightbarFeedsBothEdges()
@@ -214,29 +220,33 @@ void TestFormaster::rightbarFeedsBothEdges()
     QFile::remove(f.home.filePath(QStringLiteral("rightbar.bmp")));
     QVERIFY(own.save(f.home.filePath(QStringLiteral("rightbar.bmp")), "BMP"));
     formaster& m = f.load();
-    QVERIFY(samePicture(m.midrightbar->picture(), f.home.filePath(QStringLiteral("rightbar.bmp"))));
-    QVERIFY(samePicture(m.rightbar->picture(), f.home.filePath(QStringLiteral("rightbar.bmp"))));
+    QVERIFY(samePicture(m.controlsForTest().midrightbar->picture(),
+                        f.home.filePath(QStringLiteral("rightbar.bmp"))));
+    QVERIFY(samePicture(m.controlsForTest().rightbar->picture(),
+                        f.home.filePath(QStringLiteral("rightbar.bmp"))));
 }
 
 void TestFormaster::hoverCaption()
 {
     Fixture f;
     formaster& m = f.load();
-    QVERIFY(!m.Picture5->isVisible());
-    hover(m.Image6);
-    QVERIFY(m.Picture5->isVisible());
-    QCOMPARE(m.Label100->text(), QStringLiteral("Web Browser!"));
-    const QRect b = m.Image6->geometry();
-    QCOMPARE(m.Picture5->pos(), QPoint(b.x() + b.width() / 2, b.y() + b.height()));
-    QCOMPARE(m.Picture5->width(), m.Label100->width() + twips::toPixels(25));
+    QVERIFY(!m.controlsForTest().Picture5->isVisible());
+    hover(m.controlsForTest().Image6);
+    QVERIFY(m.controlsForTest().Picture5->isVisible());
+    QCOMPARE(m.controlsForTest().Label100->text(), QStringLiteral("Web Browser!"));
+    const QRect b = m.controlsForTest().Image6->geometry();
+    QCOMPARE(m.controlsForTest().Picture5->pos(),
+             QPoint(b.x() + b.width() / 2, b.y() + b.height()));
+    QCOMPARE(m.controlsForTest().Picture5->width(),
+             m.controlsForTest().Label100->width() + twips::toPixels(25));
     m.Timer1_Timer();
-    QVERIFY(!m.Picture5->isVisible());
+    QVERIFY(!m.controlsForTest().Picture5->isVisible());
 
-    hover(m.Image9);
-    QCOMPARE(m.Label100->text(), QStringLiteral("Journal!"));
+    hover(m.controlsForTest().Image9);
+    QCOMPARE(m.controlsForTest().Label100->text(), QStringLiteral("Journal!"));
     // Moving over the bar outside the buttons hides it.
-    hover(m.navbar, QPoint(m.navbar->width() - 2, 2));
-    QVERIFY(!m.Picture5->isVisible());
+    hover(m.controlsForTest().navbar, QPoint(m.controlsForTest().navbar->width() - 2, 2));
+    QVERIFY(!m.controlsForTest().Picture5->isVisible());
 }
 
 void TestFormaster::hoverCaptionHidingByButton_data()
@@ -259,39 +269,42 @@ void TestFormaster::hoverCaptionHidingByButton()
     auto* b = m.findChild<ImageBox*>(button);
     QVERIFY(b);
     hover(b);
-    QVERIFY(m.Picture5->isVisible());
+    QVERIFY(m.controlsForTest().Picture5->isVisible());
     QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(4, 4));
-    QCOMPARE(m.Picture5->isVisible(), stays);
+    QCOMPARE(m.controlsForTest().Picture5->isVisible(), stays);
 }
 
 void TestFormaster::pressedFaces()
 {
     Fixture f;
     formaster& m = f.load();
-    QTest::mousePress(m.Image12, Qt::LeftButton, {}, QPoint(3, 3));
-    QVERIFY(samePicture(m.Image12->picture(), dataDir + QStringLiteral("/phonebook_down.bmp")));
-    QTest::mouseRelease(m.Image12, Qt::LeftButton, {}, QPoint(3, 3));
-    QVERIFY(samePicture(m.Image12->picture(), dataDir + QStringLiteral("/phonebook.bmp")));
+    QTest::mousePress(m.controlsForTest().Image12, Qt::LeftButton, {}, QPoint(3, 3));
+    QVERIFY(samePicture(m.controlsForTest().Image12->picture(),
+                        dataDir + QStringLiteral("/phonebook_down.bmp")));
+    QTest::mouseRelease(m.controlsForTest().Image12, Qt::LeftButton, {}, QPoint(3, 3));
+    QVERIFY(samePicture(m.controlsForTest().Image12->picture(),
+                        dataDir + QStringLiteral("/phonebook.bmp")));
 }
 
 void TestFormaster::busyAnimationCycles()
 {
     Fixture f;
     formaster& m = f.load();
-    QTimer* timers[] = {m.Timer10, m.Timer20, m.Timer30, m.Timer40};
+    QTimer* timers[] = {m.controlsForTest().Timer10, m.controlsForTest().Timer20,
+                        m.controlsForTest().Timer30, m.controlsForTest().Timer40};
     for (QTimer* t : timers)
         QCOMPARE(t->interval(), 700);
     m.startBusy();
-    QVERIFY(m.Timer10->isActive());
+    QVERIFY(m.controlsForTest().Timer10->isActive());
     const char* frames[] = {"bumper0", "bumper1", "bumper2", "bumper3"};
     void (formaster::*ticks[])() = {&formaster::Timer10_Timer, &formaster::Timer20_Timer,
                                     &formaster::Timer30_Timer, &formaster::Timer40_Timer};
     for (int round = 0; round < 2; ++round) {
         for (int i = 0; i < 4; ++i) {
             (m.*ticks[i])();
-            QVERIFY(samePicture(m.bumper->picture(), dataDir + QLatin1Char('/') +
-                                                         QLatin1String(frames[i]) +
-                                                         QStringLiteral(".bmp")));
+            QVERIFY(samePicture(m.controlsForTest().bumper->picture(),
+                                dataDir + QLatin1Char('/') + QLatin1String(frames[i]) +
+                                    QStringLiteral(".bmp")));
             QVERIFY(!timers[i]->isActive());
             QVERIFY(timers[(i + 1) % 4]->isActive());
         }
@@ -299,7 +312,8 @@ void TestFormaster::busyAnimationCycles()
     m.stopBusy();
     for (QTimer* t : timers)
         QVERIFY(!t->isActive());
-    QVERIFY(samePicture(m.bumper->picture(), dataDir + QStringLiteral("/bumper3.bmp")));
+    QVERIFY(samePicture(m.controlsForTest().bumper->picture(),
+                        dataDir + QStringLiteral("/bumper3.bmp")));
 }
 
 void TestFormaster::stopButtonStopsTheAnimation()
@@ -308,13 +322,14 @@ void TestFormaster::stopButtonStopsTheAnimation()
     formaster& m = f.load();
     m.startBusy();
     m.Timer10_Timer();
-    m.ProgressBar1->show();
-    m.ProgressBar1->setValue(30);
+    m.controlsForTest().ProgressBar1->show();
+    m.controlsForTest().ProgressBar1->setValue(30);
     m.Image3_Click();
-    QVERIFY(!m.Timer10->isActive() && !m.Timer20->isActive());
-    QVERIFY(samePicture(m.bumper->picture(), dataDir + QStringLiteral("/bumper3.bmp")));
-    QCOMPARE(m.ProgressBar1->value(), 100);
-    QVERIFY(!m.ProgressBar1->isVisible());
+    QVERIFY(!m.controlsForTest().Timer10->isActive() && !m.controlsForTest().Timer20->isActive());
+    QVERIFY(samePicture(m.controlsForTest().bumper->picture(),
+                        dataDir + QStringLiteral("/bumper3.bmp")));
+    QCOMPARE(m.controlsForTest().ProgressBar1->value(), 100);
+    QVERIFY(!m.controlsForTest().ProgressBar1->isVisible());
     QCOMPARE(f.browsers[0]->page.calls.last(), QStringLiteral("Stop"));
 }
 
@@ -324,10 +339,11 @@ void TestFormaster::mp3ToolsDisabled()
     f.setting("1", "1");
     f.app.commandLine = QStringLiteral("C:\\music\\party.vr3");
     formaster& m = f.load();
-    QVERIFY(!m.Image7->isVisible());
-    QVERIFY(m.Image54->isVisible());
-    QVERIFY(samePicture(m.Image54->picture(), dataDir + QStringLiteral("/mp3_no.bmp")));
-    QVERIFY(!m.mnu_mp3->isVisible());
+    QVERIFY(!m.controlsForTest().Image7->isVisible());
+    QVERIFY(m.controlsForTest().Image54->isVisible());
+    QVERIFY(samePicture(m.controlsForTest().Image54->picture(),
+                        dataDir + QStringLiteral("/mp3_no.bmp")));
+    QVERIFY(!m.controlsForTest().mnu_mp3->isVisible());
     QVERIFY(!f.player);
 }
 
@@ -415,7 +431,7 @@ void TestFormaster::exitWritesNothing()
     f.app.secondsused = QStringLiteral("42");
     f.settings.clearWrites();
     m.resize(700, 500);
-    m.mnu_exit->trigger();
+    m.controlsForTest().mnu_exit->trigger();
     QVERIFY(f.app.hasEnded());
     QVERIFY(f.readPos("Width").isEmpty());
     for (const auto& w : f.settings.writes())
@@ -441,7 +457,7 @@ void TestFormaster::closeWritesPlacementAndEnds()
         f.settings.read(QStringLiteral("vro"), QStringLiteral("settings"), QStringLiteral("ole")),
         QStringLiteral("42"));
     // The children closed before the master window's unload.
-    QVERIFY(m.mdiArea->subWindowList().isEmpty() || f.browsers.isEmpty() ||
+    QVERIFY(m.controlsForTest().mdiArea->subWindowList().isEmpty() || f.browsers.isEmpty() ||
             !f.browsers[0]->isVisible());
 }
 
@@ -467,7 +483,8 @@ void TestFormaster::browserButtonsActOnlyOnBrowserWindows()
                      QStringLiteral("https://example.org/"));
     formaster& m = f.load();
     FakeBrowserWindow* browser = f.browsers[0];
-    m.mdiArea->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(browser->parentWidget()));
+    m.controlsForTest().mdiArea->setActiveSubWindow(
+        qobject_cast<QMdiSubWindow*>(browser->parentWidget()));
     m.Image1_Click();
     m.Image2_Click();
     m.Image4_Click();
@@ -479,7 +496,8 @@ void TestFormaster::browserButtonsActOnlyOnBrowserWindows()
 
     auto* journal = new PlainChild;
     m.addChildWindow(journal);
-    m.mdiArea->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(journal->parentWidget()));
+    m.controlsForTest().mdiArea->setActiveSubWindow(
+        qobject_cast<QMdiSubWindow*>(journal->parentWidget()));
     browser->page.calls.clear();
     m.Image1_Click();
     m.Image2_Click();
@@ -494,9 +512,9 @@ void TestFormaster::webBrowserButtonMakesNewWindows()
     Fixture f;
     formaster& m = f.load();
     for (int i = 0; i < 3; ++i)
-        QTest::mouseClick(m.Image6, Qt::LeftButton, {}, QPoint(4, 4));
+        QTest::mouseClick(m.controlsForTest().Image6, Qt::LeftButton, {}, QPoint(4, 4));
     QCOMPARE(f.browsers.size(), 4); // the first one opened at load
-    QCOMPARE(m.mdiArea->subWindowList().size(), 4);
+    QCOMPARE(m.controlsForTest().mdiArea->subWindowList().size(), 4);
     m.Image14_Click();
     QCOMPARE(
         f.browsers.last()->page.calls,
@@ -509,12 +527,13 @@ void TestFormaster::childMenusReplaceTheMasters()
     formaster& m = f.load();
     auto* child = new PlainChild;
     QMdiSubWindow* sub = m.addChildWindow(child);
-    m.mdiArea->setActiveSubWindow(sub);
+    m.controlsForTest().mdiArea->setActiveSubWindow(sub);
     QCOMPARE(m.menuBar()->actions(), QList<QAction*>{child->menu.menuAction()});
     // A child without menus of its own (the fake browser) shows the master's.
-    m.mdiArea->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(f.browsers[0]->parentWidget()));
+    m.controlsForTest().mdiArea->setActiveSubWindow(
+        qobject_cast<QMdiSubWindow*>(f.browsers[0]->parentWidget()));
     QCOMPARE(m.menuBar()->actions().size(), 4);
-    QCOMPARE(m.menuBar()->actions().first(), m.mnu_file->menuAction());
+    QCOMPARE(m.menuBar()->actions().first(), m.controlsForTest().mnu_file->menuAction());
     const QStringList captions = {QStringLiteral("&File"), QStringLiteral("&Start"),
                                   QStringLiteral("Windows"), QStringLiteral("&Help")};
     for (int i = 0; i < 4; ++i)

@@ -1,0 +1,19 @@
+#include "RegisterWindows.h"
+
+#include "browser/frmbrowser.h"
+#include "parental/frmmisc.h"
+#include "player/frmmp3.h"
+#include "shell/App.h"
+#include "shell/frmAbout.h"
+
+namespace vireo {
+
+void registerWindows(App& app)
+{
+    app.browserKind = {[](App& a) -> QWidget* { return frmbrowser::create(a); }, true};
+    app.mp3Kind = {[](App& a) -> QWidget* { return frmmp3::create(a); }, false};
+    app.configKind = {[](App& a) -> QWidget* { return frmmisc::create(a); }, false};
+    app.aboutKind = {[](App& a) -> QWidget* { return frmAbout::create(a); }, false};
+}
+
+} // namespace vireo
