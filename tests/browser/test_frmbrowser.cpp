@@ -1,11 +1,11 @@
+#include "RegisterWindows.h"
 #include "browser/frmbrowser.h"
 #include "platform/Twips.h"
 #include "platform/fakes/FakeWebBrowser.h"
-#include "platform/fakes/MemorySettingsStore.h"
-#include "platform/fakes/ScriptedDialogs.h"
 #include "shell/App.h"
 #include "shell/ProductSite.h"
 #include "shell/formaster.h"
+#include "support/AppFixture.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -17,7 +17,6 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <memory>
@@ -27,22 +26,12 @@ using namespace vireo;
 namespace {
 
 // An App over fakes with a real master window; every browser window gets a fake component.
-struct Fixture {
-    QTemporaryDir dir;
-    MemorySettingsStore settings;
-    ScriptedDialogs dialogs;
-    App app{settings, dialogs, ProgramFolder(dir.path())};
+struct Fixture : test::AppFixture {
     std::unique_ptr<formaster> master;
-    QList<FakeWebBrowser*> fakes;
 
     Fixture()
     {
-        app.newWebBrowser = [this](QWidget* parent) -> WebBrowser* {
-            auto* fake = new FakeWebBrowser(parent);
-            fakes.append(fake);
-            return fake;
-        };
-        app.browserKind = {[](App& a) -> QWidget* { return frmbrowser::create(a); }, true};
+        registerWindows(app);
         master = std::make_unique<formaster>(app);
         app.setMaster(master.get());
     }
@@ -124,7 +113,7 @@ void TestFrmbrowser::loadOpensTheStartPage()
     frmbrowser* w = f.open();
     QVERIFY(w);
     QCOMPARE(f.windows().size(), 1);
-    QCOMPARE(f.fakes.last()->calls, QStringList{QStringLiteral("Navigate https://start.example/")});
+    QCOMPARE(f.pages.last()->calls, QStringList{QStringLiteral("Navigate https://start.example/")});
     QCOMPARE(w->windowTitle(), QStringLiteral("Vireo"));
     QVERIFY(w->Picture1->isHidden());
     QVERIFY(w->List2->isHidden());
@@ -140,7 +129,7 @@ void TestFrmbrowser::emptyStartPageLeavesThePageBlank()
 {
     Fixture f;
     QVERIFY(f.open());
-    QVERIFY(f.fakes.last()->calls.isEmpty());
+    QVERIFY(f.pages.last()->calls.isEmpty());
 }
 
 void TestFrmbrowser::ptionsHidesCommands_data()
@@ -192,7 +181,7 @@ void TestFrmbrowser::downloadEventsDriveTheBusyAnimationAndBar()
 {
     Fixture f;
     QVERIFY(f.open());
-    FakeWebBrowser* fake = f.fakes.last();
+    FakeWebBrowser* fake = f.pages.last();
     formaster& m = *f.master;
     Q_EMIT fake->DownloadBegin();
     QVERIFY(m.controlsForTest().Timer10->isActive());
@@ -229,7 +218,7 @@ void TestFrmbrowser::progressEvents()
     Fixture f;
     QVERIFY(f.open());
     f.master->controlsForTest().ProgressBar1->setValue(30);
-    Q_EMIT f.fakes.last()->ProgressChange(progress, progressMax);
+    Q_EMIT f.pages.last()->ProgressChange(progress, progressMax);
     QCOMPARE(f.master->controlsForTest().ProgressBar1->value(), expected);
 }
 
@@ -237,10 +226,10 @@ void TestFrmbrowser::statusTextGoesToTheStatusLabel()
 {
     Fixture f;
     QVERIFY(f.open());
-    Q_EMIT f.fakes.last()->StatusTextChange(QStringLiteral("Opening page https://a.example/"));
+    Q_EMIT f.pages.last()->StatusTextChange(QStringLiteral("Opening page https://a.example/"));
     QCOMPARE(f.master->controlsForTest().Label22->text(),
              QStringLiteral("Opening page https://a.example/"));
-    Q_EMIT f.fakes.last()->StatusTextChange(QStringLiteral("Done"));
+    Q_EMIT f.pages.last()->StatusTextChange(QStringLiteral("Done"));
     QCOMPARE(f.master->controlsForTest().Label22->text(), QStringLiteral("Done"));
 }
 
@@ -263,7 +252,7 @@ void TestFrmbrowser::statusTextWritesTheLogWhenLogging()
     f.settings.write(QStringLiteral("vro"), QStringLiteral("settings"), QStringLiteral("2"),
                      setting);
     QVERIFY(f.open());
-    FakeWebBrowser* fake = f.fakes.last();
+    FakeWebBrowser* fake = f.pages.last();
     fake->locationURL = QStringLiteral("https://bands.example/");
     Q_EMIT fake->TitleChange(QString());
     const QString log = f.dir.filePath(QStringLiteral("log.txt"));
@@ -292,7 +281,7 @@ void TestFrmbrowser::titleChangeUsesTheComponentsValues()
     Fixture f;
     frmbrowser* w = f.open();
     QVERIFY(w);
-    FakeWebBrowser* fake = f.fakes.last();
+    FakeWebBrowser* fake = f.pages.last();
     fake->locationName = QStringLiteral("Cool Bands");
     fake->locationURL = QStringLiteral("https://bands.example/");
     // The text passed with the event is not what the window shows.
@@ -315,7 +304,7 @@ void TestFrmbrowser::masterButtonsActOnTheActiveBrowserOnly()
     Fixture f;
     f.show();
     QVERIFY(f.open());
-    FakeWebBrowser* fake = f.fakes.last();
+    FakeWebBrowser* fake = f.pages.last();
     f.master->controlsForTest().mdiArea->setActiveSubWindow(f.windows().first());
     f.master->Image1_Click();
     f.master->Image2_Click();
@@ -427,8 +416,8 @@ void TestFrmbrowser::unloadHidesTheProgressBar()
 {
     Fixture f;
     QVERIFY(f.open());
-    Q_EMIT f.fakes.last()->DownloadBegin();
-    Q_EMIT f.fakes.last()->ProgressChange(20, 100);
+    Q_EMIT f.pages.last()->DownloadBegin();
+    Q_EMIT f.pages.last()->ProgressChange(20, 100);
     f.windows().first()->close();
     flushDeletes();
     QVERIFY(f.windows().isEmpty());
@@ -514,7 +503,7 @@ void TestFrmbrowser::helpCommandsNavigateThisWindow()
     Fixture f;
     frmbrowser* w = f.open();
     QVERIFY(w);
-    FakeWebBrowser* fake = f.fakes.last();
+    FakeWebBrowser* fake = f.pages.last();
     w->mnu_htmlhelp->trigger();
     w->mnu_update->trigger();
     w->mnu_feedback->trigger();
@@ -531,7 +520,7 @@ void TestFrmbrowser::componentCommands()
     Fixture f;
     frmbrowser* w = f.open();
     QVERIFY(w);
-    FakeWebBrowser* fake = f.fakes.last();
+    FakeWebBrowser* fake = f.pages.last();
     w->mnu_print->trigger();
     w->mnu_printsetup->trigger();
     w->mnu_saveas->trigger();

@@ -1,11 +1,11 @@
+#include "RegisterWindows.h"
 #include "browser/ImPanel.h"
 #include "browser/frmbrowser.h"
 #include "parental/frmmisc.h"
 #include "platform/fakes/FakeWebBrowser.h"
-#include "platform/fakes/MemorySettingsStore.h"
-#include "platform/fakes/ScriptedDialogs.h"
 #include "shell/App.h"
 #include "shell/formaster.h"
+#include "support/AppFixture.h"
 
 #include <QAction>
 #include <QFile>
@@ -13,7 +13,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
@@ -22,23 +21,12 @@ using namespace vireo;
 namespace {
 
 // An App over fakes with a real master window; every browser window gets a fake component.
-struct Fixture {
-    QTemporaryDir dir;
-    MemorySettingsStore settings;
-    ScriptedDialogs dialogs;
-    App app{settings, dialogs, ProgramFolder(dir.path())};
+struct Fixture : test::AppFixture {
     std::unique_ptr<formaster> master;
-    QList<FakeWebBrowser*> fakes;
 
     Fixture()
     {
-        app.newWebBrowser = [this](QWidget* parent) -> WebBrowser* {
-            auto* fake = new FakeWebBrowser(parent);
-            fakes.append(fake);
-            return fake;
-        };
-        app.browserKind = {[](App& a) -> QWidget* { return frmbrowser::create(a); }, true};
-        app.configKind = {[](App& a) -> QWidget* { return new frmmisc(a); }, false};
+        registerWindows(app);
         master = std::make_unique<formaster>(app);
         app.setMaster(master.get());
     }

@@ -8,7 +8,7 @@
 
 using namespace vireo;
 
-class ImPanelTest : public QObject {
+class TestImPanel : public QObject {
     Q_OBJECT
 
     QStringList sent;
@@ -97,5 +97,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(ImPanelTest)
+QTEST_MAIN(TestImPanel)
 #include "test_im_panel.moc"

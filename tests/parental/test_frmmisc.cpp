@@ -1,14 +1,11 @@
 #include "parental/PasswordGate.h"
 #include "parental/Passwords.h"
 #include "parental/frmmisc.h"
-#include "platform/fakes/FakeWebBrowser.h"
-#include "platform/fakes/MemorySettingsStore.h"
-#include "platform/fakes/ScriptedDialogs.h"
-#include "shell/App.h"
 #include "shell/BrowserWindow.h"
 #include "shell/ProductSite.h"
 #include "shell/StartProcedure.h"
 #include "shell/formaster.h"
+#include "support/AppFixture.h"
 #include "support/FakeBrowserWindow.h"
 
 #include <QDir>
@@ -16,23 +13,22 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <memory>
 
 using namespace vireo;
-using vireo::testing::FakeBrowserWindow;
+using namespace vireo::test;
 using Panel = ConfigWindow::Panel;
 
-class frmmiscTest : public QObject {
+class TestFrmmisc : public QObject {
     Q_OBJECT
 
-    QTemporaryDir folder;
-    std::unique_ptr<MemorySettingsStore> settings;
-    std::unique_ptr<ScriptedDialogs> dialogs;
-    std::unique_ptr<App> app;
-    QList<FakeBrowserWindow*> browsers;
+    std::unique_ptr<AppFixture> fixture;
+    App* app = nullptr;
+    MemorySettingsStore* settings = nullptr;
+    ScriptedDialogs* dialogs = nullptr;
+    FakeBrowserWindows browsers;
 
     frmmisc* window() const { return dynamic_cast<frmmisc*>(app->openWindow(app->configKind)); }
 
@@ -72,15 +68,13 @@ class frmmiscTest : public QObject {
 private Q_SLOTS:
     void init()
     {
-        settings = std::make_unique<MemorySettingsStore>();
-        dialogs = std::make_unique<ScriptedDialogs>();
-        app = std::make_unique<App>(*settings, *dialogs, ProgramFolder(folder.path()));
-        app->configKind = {[](App& a) -> QWidget* { return new frmmisc(a); }, false};
+        fixture = std::make_unique<AppFixture>();
+        app = &fixture->app;
+        settings = &fixture->settings;
+        dialogs = &fixture->dialogs;
+        app->configKind = {[](App& a) -> QWidget* { return frmmisc::create(a); }, false};
         browsers.clear();
-        testing::useFakeBrowsers(*app, browsers);
-        app->newWebBrowser = [](QWidget* parent) -> WebBrowser* {
-            return new FakeWebBrowser(parent);
-        };
+        useFakeBrowsers(*app, browsers);
     }
 
     void cleanup()
@@ -88,7 +82,7 @@ private Q_SLOTS:
         delete window();
         qDeleteAll(browsers);
         flushDeletes();
-        app.reset();
+        fixture.reset();
     }
 
     void everyPanelIsHiddenButTheChosenOne_data()
@@ -420,7 +414,7 @@ private Q_SLOTS:
         QVERIFY(!w->Picture1->isVisible());
         auto* page = dynamic_cast<FakeWebBrowser*>(w->WebBrowser1());
         QVERIFY(page);
-        QCOMPARE(page->calls, QStringList{QStringLiteral("Navigate ") + folder.path() +
+        QCOMPARE(page->calls, QStringList{QStringLiteral("Navigate ") + fixture->dir.path() +
                                           QStringLiteral("/what.html")});
         QTest::mouseClick(w->Command2, Qt::LeftButton);
         verifyClosed();
@@ -519,5 +513,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(frmmiscTest)
+QTEST_MAIN(TestFrmmisc)
 #include "test_frmmisc.moc"

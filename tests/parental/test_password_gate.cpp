@@ -20,7 +20,7 @@ const QString section = QStringLiteral("0f");
 
 } // namespace
 
-class PasswordGateTest : public QObject {
+class TestPasswordGate : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void wording_data()
@@ -134,5 +134,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(PasswordGateTest)
+QTEST_MAIN(TestPasswordGate)
 #include "test_password_gate.moc"

@@ -15,7 +15,7 @@ const QString teenKey = QStringLiteral("CPUFace");
 
 } // namespace
 
-class PasswordProceduresTest : public QObject {
+class TestPasswordProcedures : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void firstRunWithAllEntriesEmptyStoresTwoEmptyPasswords()
@@ -162,5 +162,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(PasswordProceduresTest)
+QTEST_GUILESS_MAIN(TestPasswordProcedures)
 #include "test_password_procedures.moc"

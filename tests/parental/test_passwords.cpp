@@ -22,7 +22,7 @@ QString keyOf(Kind kind)
 
 } // namespace
 
-class PasswordsTest : public QObject {
+class TestPasswords : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     // The stored value is written straight into the store: either as the Windows program
@@ -168,5 +168,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(PasswordsTest)
+QTEST_GUILESS_MAIN(TestPasswords)
 #include "test_passwords.moc"

@@ -159,7 +159,7 @@ void TestGstMediaPlayer::initTestCase()
     for (const auto& [name, tenths, channels, xing] :
          {std::tuple{"tone.mp3", 40, 2, true}, std::tuple{"bare.mp3", 40, 2, false},
           std::tuple{"tone.wav", 40, 2, false}, std::tuple{"mono.wav", 10, 1, false}}) {
-        const QString error = testing::makeTone(path(name), tenths, channels, xing);
+        const QString error = test::makeTone(path(name), tenths, channels, xing);
         QVERIFY2(error.isEmpty(), qPrintable(error));
     }
     QFile text(path("notes.mp3"));

@@ -7,6 +7,7 @@
 #include "shell/App.h"
 #include "shell/ImageBox.h"
 #include "shell/formaster.h"
+#include "support/AppFixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -52,11 +53,7 @@ QByteArray readAll(const QString& path)
 }
 
 // A player over a temporary program folder, fake dialogs and settings.
-struct Rig {
-    QTemporaryDir dir;
-    MemorySettingsStore settings;
-    ScriptedDialogs dialogs;
-    App app{settings, dialogs, ProgramFolder(dir.path())};
+struct Rig : test::AppFixture {
 
     QString path(const QString& name) const { return dir.filePath(name); }
     QString carryOver() const { return dir.filePath(QStringLiteral("blank.vr3")); }
@@ -88,7 +85,7 @@ Playlist threeSongs()
 
 } // namespace
 
-class test_frmmp3 : public QObject {
+class TestFrmmp3 : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void window_frame();
@@ -110,7 +107,7 @@ private Q_SLOTS:
     void nul_padded_tag_shows_as_the_controls_show_it();
 };
 
-void test_frmmp3::nul_padded_tag_shows_as_the_controls_show_it()
+void TestFrmmp3::nul_padded_tag_shows_as_the_controls_show_it()
 {
     // Taggers often pad ID3v1 fields with NULs. The tag's fields keep them; every control shows
     // its text up to the first NUL, and what is saved from the lists holds none.
@@ -146,7 +143,7 @@ void test_frmmp3::nul_padded_tag_shows_as_the_controls_show_it()
     QVERIFY(!readAll(rig.carryOver()).contains('\0'));
 }
 
-void test_frmmp3::window_frame()
+void TestFrmmp3::window_frame()
 {
     Rig rig;
     auto w = rig.open();
@@ -169,7 +166,7 @@ void test_frmmp3::window_frame()
     QVERIFY(w->Label9->isVisibleTo(w.get()));
 }
 
-void test_frmmp3::add_song_data()
+void TestFrmmp3::add_song_data()
 {
     QTest::addColumn<bool>("byButton");
     QTest::addColumn<QByteArray>("tag");
@@ -181,7 +178,7 @@ void test_frmmp3::add_song_data()
     QTest::newRow("no tag shows the path") << true << QByteArray() << "<path>";
 }
 
-void test_frmmp3::add_song()
+void TestFrmmp3::add_song()
 {
     QFETCH(bool, byButton);
     QFETCH(QByteArray, tag);
@@ -217,7 +214,7 @@ void test_frmmp3::add_song()
     QCOMPARE(w->List3->count(), 1);
 }
 
-void test_frmmp3::delete_song_data()
+void TestFrmmp3::delete_song_data()
 {
     QTest::addColumn<int>("selected");
     QTest::addColumn<QStringList>("names");
@@ -228,7 +225,7 @@ void test_frmmp3::delete_song_data()
     QTest::newRow("last") << 2 << sl({"A - One", "B - Two"}) << sl({"/m/1.mp3", "/m/2.mp3"});
 }
 
-void test_frmmp3::delete_song()
+void TestFrmmp3::delete_song()
 {
     QFETCH(int, selected);
     Rig rig;
@@ -249,7 +246,7 @@ void test_frmmp3::delete_song()
     QTEST(texts(w->List2), "names");
 }
 
-void test_frmmp3::load_list()
+void TestFrmmp3::load_list()
 {
     Rig rig;
     const QString list = rig.path(QStringLiteral("three.vr3"));
@@ -268,7 +265,7 @@ void test_frmmp3::load_list()
     QCOMPARE(selectedRow(w->List3), -1);
 }
 
-void test_frmmp3::load_list_cancelled()
+void TestFrmmp3::load_list_cancelled()
 {
     Rig rig;
     const QString list = rig.path(QStringLiteral("three.vr3"));
@@ -282,7 +279,7 @@ void test_frmmp3::load_list_cancelled()
     QCOMPARE(w->Text100->text(), list);
 }
 
-void test_frmmp3::save_list_writes_without_dialog()
+void TestFrmmp3::save_list_writes_without_dialog()
 {
     Rig rig;
     const QString from = rig.path(QStringLiteral("three.vr3"));
@@ -299,7 +296,7 @@ void test_frmmp3::save_list_writes_without_dialog()
     QCOMPARE(selectedRow(w->List3), 2);
 }
 
-void test_frmmp3::clear_all_then_save_asks_for_a_name()
+void TestFrmmp3::clear_all_then_save_asks_for_a_name()
 {
     Rig rig;
     const QString list = rig.path(QStringLiteral("three.vr3"));
@@ -329,7 +326,7 @@ void test_frmmp3::clear_all_then_save_asks_for_a_name()
     QCOMPARE(PlaylistFile::load(list), threeSongs());
 }
 
-void test_frmmp3::save_dialog_cancelled_writes_nothing()
+void TestFrmmp3::save_dialog_cancelled_writes_nothing()
 {
     Rig rig;
     auto w = rig.open();
@@ -345,7 +342,7 @@ void test_frmmp3::save_dialog_cancelled_writes_nothing()
     QCOMPARE(w->List2->count(), 1);
 }
 
-void test_frmmp3::failed_save_reports_nothing()
+void TestFrmmp3::failed_save_reports_nothing()
 {
     Rig rig;
     QVERIFY(vireo::test::writeFile(rig.path(QStringLiteral("plain")), "x"));
@@ -356,7 +353,7 @@ void test_frmmp3::failed_save_reports_nothing()
     QCOMPARE(w->Text100->text(), rig.path(QStringLiteral("plain/list.vr3")));
 }
 
-void test_frmmp3::carry_over_round_trip()
+void TestFrmmp3::carry_over_round_trip()
 {
     Rig rig;
     const QString tagged = rig.song(QStringLiteral("a.mp3"), id3v1("Song", "Band"));
@@ -389,7 +386,7 @@ void test_frmmp3::carry_over_round_trip()
     QCOMPARE(rig.open()->List2->count(), 0);
 }
 
-void test_frmmp3::fold_and_help()
+void TestFrmmp3::fold_and_help()
 {
     Rig rig;
     auto w = rig.open();
@@ -411,7 +408,7 @@ void test_frmmp3::fold_and_help()
     QVERIFY(!w->Picture100->isVisibleTo(w.get()));
 }
 
-void test_frmmp3::master_opens_command_line_playlist_data()
+void TestFrmmp3::master_opens_command_line_playlist_data()
 {
     QTest::addColumn<QString>("commandLine"); // "<list>" stands for an existing playlist file
     QTest::addColumn<QString>("mp3Disabled");
@@ -431,7 +428,7 @@ void test_frmmp3::master_opens_command_line_playlist_data()
                                      << "" << false << 0;
 }
 
-void test_frmmp3::master_opens_command_line_playlist()
+void TestFrmmp3::master_opens_command_line_playlist()
 {
     QFETCH(QString, commandLine);
     QFETCH(QString, mp3Disabled);
@@ -468,7 +465,7 @@ void test_frmmp3::master_opens_command_line_playlist()
     rig.app.setMaster(nullptr);
 }
 
-void test_frmmp3::closing_the_master_keeps_the_playlist()
+void TestFrmmp3::closing_the_master_keeps_the_playlist()
 {
     Rig rig;
     rig.app.mp3Kind = {&frmmp3::create, false};
@@ -489,5 +486,5 @@ void test_frmmp3::closing_the_master_keeps_the_playlist()
     rig.app.setMaster(nullptr);
 }
 
-QTEST_MAIN(test_frmmp3)
+QTEST_MAIN(TestFrmmp3)
 #include "test_frmmp3.moc"

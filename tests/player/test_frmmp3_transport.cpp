@@ -11,6 +11,7 @@
 #include "player/frmmp3.h"
 #include "shell/App.h"
 #include "shell/ImageBox.h"
+#include "support/AppFixture.h"
 
 #include <QListWidget>
 #include <QScrollBar>
@@ -24,11 +25,7 @@ using namespace vireo;
 
 namespace {
 
-struct Rig {
-    QTemporaryDir dir;
-    MemorySettingsStore settings;
-    ScriptedDialogs dialogs;
-    App app{settings, dialogs, ProgramFolder(dir.path())};
+struct Rig : test::AppFixture {
     FakeMediaPlayer* player = nullptr;
 
     Rig()
@@ -255,11 +252,8 @@ void TestFrmmp3Transport::continuationAfterTheEnd()
 
 void TestFrmmp3Transport::noComponentMakesCommandsDoNothing()
 {
-    QTemporaryDir dir;
-    MemorySettingsStore settings;
-    ScriptedDialogs dialogs;
-    App app(settings, dialogs, ProgramFolder(dir.path()));
-    frmmp3 w(app);
+    test::AppFixture f;
+    frmmp3 w(f.app);
     w.setAttribute(Qt::WA_DeleteOnClose, false);
     w.Form_Load();
     w.pctPlayD_Click();

@@ -6,7 +6,7 @@
 
 using namespace vireo;
 
-class test_playlist_file : public QObject {
+class TestPlaylistFile : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void save_two_entries();
@@ -45,7 +45,7 @@ QByteArray readAll(const QString& path)
 
 } // namespace
 
-void test_playlist_file::save_two_entries()
+void TestPlaylistFile::save_two_entries()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("list.vr3"));
@@ -59,7 +59,7 @@ void test_playlist_file::save_two_entries()
     QCOMPARE(readAll(path), QByteArray());
 }
 
-void test_playlist_file::round_trip()
+void TestPlaylistFile::round_trip()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("list.vr3"));
@@ -70,7 +70,7 @@ void test_playlist_file::round_trip()
     QCOMPARE(PlaylistFile::load(path), list);
 }
 
-void test_playlist_file::parse_data()
+void TestPlaylistFile::parse_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("names");
@@ -94,7 +94,7 @@ void test_playlist_file::parse_data()
         << QStringList{QStringLiteral("Björk - Jóga")} << sl({"C:\\Music\\j.mp3"});
 }
 
-void test_playlist_file::parse()
+void TestPlaylistFile::parse()
 {
     QFETCH(QByteArray, bytes);
     const Playlist list = PlaylistFile::parse(bytes);
@@ -102,14 +102,14 @@ void test_playlist_file::parse()
     QTEST(list.paths(), "paths");
 }
 
-void test_playlist_file::missing_file()
+void TestPlaylistFile::missing_file()
 {
     QTemporaryDir dir;
     QVERIFY(PlaylistFile::load(dir.filePath(QStringLiteral("none.vr3"))).isEmpty());
     QVERIFY(PlaylistFile::load(dir.path()).isEmpty());
 }
 
-void test_playlist_file::failed_save()
+void TestPlaylistFile::failed_save()
 {
     QTemporaryDir dir;
     const QString blocker = dir.filePath(QStringLiteral("file"));
@@ -119,5 +119,5 @@ void test_playlist_file::failed_save()
     QCOMPARE(PlaylistFile::load(blocker), twoSongs());
 }
 
-QTEST_GUILESS_MAIN(test_playlist_file)
+QTEST_GUILESS_MAIN(TestPlaylistFile)
 #include "test_playlist_file.moc"

@@ -12,7 +12,7 @@
 using namespace vireo;
 using vireo::test::id3v1;
 
-class test_tag_reader : public QObject {
+class TestTagReader : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void parse_data();
@@ -38,7 +38,7 @@ QString withNuls(const char* text, int width)
 
 } // namespace
 
-void test_tag_reader::parse_data()
+void TestTagReader::parse_data()
 {
     QTest::addColumn<QByteArray>("tag");
     QTest::addColumn<QString>("title");
@@ -91,7 +91,7 @@ void test_tag_reader::parse_data()
                                          << "" << fourSpaces << "";
 }
 
-void test_tag_reader::parse()
+void TestTagReader::parse()
 {
     QFETCH(QByteArray, tag);
     clsMP3 reader;
@@ -107,7 +107,7 @@ void test_tag_reader::parse()
         QCOMPARE(reader.Genre(), QString());
 }
 
-void test_tag_reader::genres_data()
+void TestTagReader::genres_data()
 {
     QTest::addColumn<int>("number");
     QTest::addColumn<QString>("genre");
@@ -123,7 +123,7 @@ void test_tag_reader::genres_data()
     QTest::newRow("255") << 255 << "";
 }
 
-void test_tag_reader::genres()
+void TestTagReader::genres()
 {
     QFETCH(int, number);
     clsMP3 reader;
@@ -132,7 +132,7 @@ void test_tag_reader::genres()
     QCOMPARE(reader.Title(), QStringLiteral("Song"));
 }
 
-void test_tag_reader::files_data()
+void TestTagReader::files_data()
 {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("title");
@@ -152,7 +152,7 @@ void test_tag_reader::files_data()
                                         << "";
 }
 
-void test_tag_reader::files()
+void TestTagReader::files()
 {
     QFETCH(QByteArray, content);
     QTemporaryDir dir;
@@ -165,7 +165,7 @@ void test_tag_reader::files()
     QTEST(reader.Genre(), "genre");
 }
 
-void test_tag_reader::tagless_after_tagged()
+void TestTagReader::tagless_after_tagged()
 {
     QTemporaryDir dir;
     const QString tagged = dir.filePath(QStringLiteral("a.mp3"));
@@ -190,7 +190,7 @@ void test_tag_reader::tagless_after_tagged()
     }
 }
 
-void test_tag_reader::named_pipe_is_no_file()
+void TestTagReader::named_pipe_is_no_file()
 {
     // A pipe that nobody writes to would block the reader (and the player's window) for good.
     QTemporaryDir dir;
@@ -213,7 +213,7 @@ void test_tag_reader::named_pipe_is_no_file()
     QCOMPARE(read.get(), QString());
 }
 
-void test_tag_reader::genre_table()
+void TestTagReader::genre_table()
 {
     const QStringList& names = GenreTable::names();
     QCOMPARE(names.size(), 148);
@@ -222,5 +222,5 @@ void test_tag_reader::genre_table()
         QVERIFY2(name.size() <= 21, qPrintable(name));
 }
 
-QTEST_GUILESS_MAIN(test_tag_reader)
+QTEST_GUILESS_MAIN(TestTagReader)
 #include "test_tag_reader.moc"

@@ -6,14 +6,14 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
 
-class test_tag_reader_fuzz : public QObject {
+class TestTagReaderFuzz : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void buffers_data();
     void buffers();
 };
 
-void test_tag_reader_fuzz::buffers_data()
+void TestTagReaderFuzz::buffers_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("empty") << QByteArray();
@@ -27,7 +27,7 @@ void test_tag_reader_fuzz::buffers_data()
     QTest::newRow("tag twice") << vireo::test::id3v1("one") + vireo::test::id3v1("two");
 }
 
-void test_tag_reader_fuzz::buffers()
+void TestTagReaderFuzz::buffers()
 {
     QFETCH(QByteArray, bytes);
     // The entry aborts on a broken promise; returning 0 is the pass.
@@ -36,5 +36,5 @@ void test_tag_reader_fuzz::buffers()
              0);
 }
 
-QTEST_GUILESS_MAIN(test_tag_reader_fuzz)
+QTEST_GUILESS_MAIN(TestTagReaderFuzz)
 #include "test_tag_reader_fuzz.moc"

@@ -33,7 +33,7 @@ void TestTransportGstreamer::initTestCase()
     QVERIFY(dir.isValid());
     files = {dir.filePath(QStringLiteral("one.mp3")), dir.filePath(QStringLiteral("two.wav"))};
     for (const QString& file : files) {
-        const QString error = testing::makeTone(file, 40);
+        const QString error = test::makeTone(file, 40);
         QVERIFY2(error.isEmpty(), qPrintable(error));
     }
 }

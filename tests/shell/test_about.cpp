@@ -1,20 +1,15 @@
-#include "platform/fakes/MemorySettingsStore.h"
-#include "platform/fakes/ScriptedDialogs.h"
-#include "shell/App.h"
 #include "shell/ProductSite.h"
-#include "shell/formaster.h"
 #include "shell/frmAbout.h"
-#include "support/FakeBrowserWindow.h"
+#include "support/MasterFixture.h"
 
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace vireo;
-using testing::FakeBrowserWindow;
+using namespace vireo::test;
 
 class TestAbout : public QObject {
     Q_OBJECT
@@ -46,10 +41,8 @@ void TestAbout::versionText()
 
 void TestAbout::boxShowsThisVersionAndCloses()
 {
-    MemorySettingsStore settings;
-    ScriptedDialogs dialogs;
-    App app(settings, dialogs, ProgramFolder(QStringLiteral("/p")));
-    QPointer<frmAbout> box = frmAbout::create(app);
+    AppFixture f;
+    QPointer<frmAbout> box = frmAbout::create(f.app);
     box->show();
     QCOMPARE(box->windowTitle(), QStringLiteral("About Vireo"));
     QVERIFY(
@@ -63,9 +56,8 @@ void TestAbout::boxShowsThisVersionAndCloses()
 
 void TestAbout::singleInstance()
 {
-    MemorySettingsStore settings;
-    ScriptedDialogs dialogs;
-    App app(settings, dialogs, ProgramFolder(QStringLiteral("/p")));
+    AppFixture f;
+    App& app = f.app;
     int made = 0;
     app.aboutKind = {[&made](App& a) {
                          ++made;
@@ -84,20 +76,15 @@ void TestAbout::singleInstance()
 
 void TestAbout::helpCommandsOpenNewBrowserWindows()
 {
-    QTemporaryDir home;
-    MemorySettingsStore settings;
-    ScriptedDialogs dialogs;
-    App app(settings, dialogs, ProgramFolder(home.path()));
-    QList<FakeBrowserWindow*> browsers;
-    testing::useFakeBrowsers(app, browsers);
-    formaster m(app);
-    app.setMaster(&m);
+    MasterFixture f;
+    formaster& m = f.m;
+    const FakeBrowserWindows& browsers = f.browsers;
     m.controlsForTest().mnu_htmlhelp->trigger();
     m.controlsForTest().mnu_htmlhelp->trigger();
     m.controlsForTest().mnu_update->trigger();
     m.controlsForTest().mnu_feedback->trigger();
     m.controlsForTest().mnu_rights->trigger();
-    const QString help = QStringLiteral("Navigate ") + home.filePath(QStringLiteral("help.html"));
+    const QString help = QStringLiteral("Navigate ") + f.dir.filePath(QStringLiteral("help.html"));
     QCOMPARE(browsers.size(), 5);
     QCOMPARE(browsers[0]->page.calls, QStringList{help});
     QCOMPARE(browsers[1]->page.calls, QStringList{help});
@@ -106,7 +93,7 @@ void TestAbout::helpCommandsOpenNewBrowserWindows()
     QCOMPARE(browsers[3]->page.calls,
              QStringList{QStringLiteral("Navigate ") + site::feedbackPage()});
     QCOMPARE(browsers[4]->page.calls, QStringList{QStringLiteral("Navigate ") +
-                                                  home.filePath(QStringLiteral("rights.html"))});
+                                                  f.dir.filePath(QStringLiteral("rights.html"))});
 }
 
 QTEST_MAIN(TestAbout)

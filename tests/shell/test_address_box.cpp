@@ -1,7 +1,7 @@
-#include "MasterFixture.h"
 #include "MemoryComboBox.h"
 #include "shell/AddressHistory.h"
 #include "shell/PrefixIndex.h"
+#include "support/MasterFixture.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -28,12 +28,12 @@ QStringList items(const QComboBox* box)
     return list;
 }
 
-QStringList navigations()
+QStringList navigations(const MasterFixture& f)
 {
     QStringList calls;
-    for (const auto& window : FakeBrowserWindow::opened()) {
+    for (const auto& window : f.browsers) {
         if (window)
-            calls.append(window->page->calls);
+            calls.append(window->page.calls);
     }
     return calls;
 }
@@ -206,13 +206,13 @@ void TestAddressBox::enterOpensThePageAsTypedAndAddsItOnce()
     QTest::keyClick(f.m.controlsForTest().Combo1, Qt::Key_Return);
     QCOMPARE(f.m.completion.lastkey, 13);
     QVERIFY(f.m.controlsForTest().Picture5->isHidden());
-    QCOMPARE(navigations(), QStringList{u("Navigate kids.example, games")});
+    QCOMPARE(navigations(f), QStringList{u("Navigate kids.example, games")});
     QCOMPARE(items(f.m.controlsForTest().Combo1), QStringList{u("kids.example, games")});
     QCOMPARE(f.contents("\\items.txt"), QByteArray("\"kids.example, games\"\r\n"));
 
     // The keypad's Enter, sent to the line edit itself as an input method may.
     QTest::keyClick(edit, Qt::Key_Enter);
-    QCOMPARE(navigations(),
+    QCOMPARE(navigations(f),
              (QStringList{u("Navigate kids.example, games"), u("Navigate kids.example, games")}));
     QCOMPARE(items(f.m.controlsForTest().Combo1), QStringList{u("kids.example, games")});
     QCOMPARE(f.m.controlsForTest().Combo1->currentText(), u("kids.example, games"));
@@ -239,7 +239,7 @@ void TestAddressBox::upperAndLowerCaseAreBothAdded()
     QTest::keyClick(f.m.controlsForTest().Combo1, Qt::Key_Return);
     QCOMPARE(items(f.m.controlsForTest().Combo1), (QStringList{u("a.example"), u("A.EXAMPLE")}));
     QCOMPARE(f.contents("\\items.txt"), QByteArray("\"a.example\"\r\n\"A.EXAMPLE\"\r\n"));
-    QCOMPARE(navigations(), (QStringList{u("Navigate a.example"), u("Navigate A.EXAMPLE")}));
+    QCOMPARE(navigations(f), (QStringList{u("Navigate a.example"), u("Navigate A.EXAMPLE")}));
 }
 
 // The shorter entry comes after a longer one that begins with it: completion alone would
@@ -349,7 +349,7 @@ void TestAddressBox::loadReadsBothLists()
     QCOMPARE(items(f.m.controlsForTest().Combo1), (QStringList{u("a"), u("b")}));
     QCOMPARE(items(f.m.controlsForTest().Combo9), (QStringList{u("x"), u("y"), u("x")}));
     // The first browser window opened after the lists were read.
-    QCOMPARE(FakeBrowserWindow::opened().size(), 1);
+    QCOMPARE(f.browsers.size(), 1);
 }
 
 QTEST_MAIN(TestAddressBox)

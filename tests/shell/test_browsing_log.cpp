@@ -1,6 +1,6 @@
-#include "MasterFixture.h"
 #include "shell/BrowsingLog.h"
 #include "shell/ListFile.h"
+#include "support/MasterFixture.h"
 
 #include <QComboBox>
 #include <QTest>

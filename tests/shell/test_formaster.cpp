@@ -1,11 +1,9 @@
 #include "platform/Twips.h"
-#include "platform/fakes/MemorySettingsStore.h"
-#include "platform/fakes/ScriptedDialogs.h"
-#include "shell/App.h"
 #include "shell/ImageBox.h"
 #include "shell/MdiChild.h"
 #include "shell/PlayerWindow.h"
 #include "shell/formaster.h"
+#include "support/AppFixture.h"
 #include "support/FakeBrowserWindow.h"
 
 #include <QApplication>
@@ -22,12 +20,13 @@
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
+
 using namespace vireo;
-using testing::FakeBrowserWindow;
+using namespace vireo::test;
 
 namespace {
 
@@ -70,6 +69,22 @@ protected:
     }
 };
 
+// A child window that tells when it is closed.
+class WatchedChild : public QWidget {
+public:
+    explicit WatchedChild(std::function<void()> closing) : closing_(std::move(closing)) {}
+
+protected:
+    void closeEvent(QCloseEvent* e) override
+    {
+        closing_();
+        QWidget::closeEvent(e);
+    }
+
+private:
+    std::function<void()> closing_;
+};
+
 class FakePlayer : public QWidget, public PlayerWindow {
 public:
     void loadplaylist(const QString& p) override { loaded.append(p); }
@@ -78,20 +93,16 @@ public:
     QString path;
 };
 
-struct Fixture {
-    QTemporaryDir home;
-    MemorySettingsStore settings;
-    ScriptedDialogs dialogs;
-    App app{settings, dialogs, ProgramFolder(home.path())};
-    QList<FakeBrowserWindow*> browsers;
+struct Fixture : AppFixture {
+    FakeBrowserWindows browsers;
     FakePlayer* player = nullptr;
     std::unique_ptr<formaster> m;
 
     explicit Fixture(bool bitmaps = true)
     {
         if (bitmaps)
-            copyBitmaps(home.path());
-        testing::useFakeBrowsers(app, browsers);
+            copyBitmaps(dir.path());
+        useFakeBrowsers(app, browsers);
         app.mp3Kind = {[this](App&) {
                            player = new FakePlayer;
                            return static_cast<QWidget*>(player);
@@ -115,9 +126,7 @@ struct Fixture {
     }
     formaster& load()
     {
-        m = std::make_unique<formaster>(app);
-        app.setMaster(m.get());
-        m->MDIForm_Load();
+        m = formaster::create(app);
         m->show();
         return *m;
     }
@@ -147,6 +156,7 @@ private Q_SLOTS:
     void badPlacementKeepsDesign();
     void exitWritesNothing();
     void closeWritesPlacementAndEnds();
+    void childrenCloseBeforeTheUnload();
     void childRefusingToCloseKeepsTheProgram();
     void browserButtonsActOnlyOnBrowserWindows();
     void webBrowserButtonMakesNewWindows();
@@ -198,7 +208,7 @@ void TestFormaster::onlyButtonBitmapsLeaveTheFrameBlank()
     Fixture f(false);
     for (const char* name : {"back", "foward", "stop", "refresh", "home", "webbrowser", "journal",
                              "phonebook", "homeworkhelp", "mp3", "search", "teenrights"})
-        copyBitmaps(f.home.path(), QLatin1String(name) + QStringLiteral(".bmp"));
+        copyBitmaps(f.dir.path(), QLatin1String(name) + QStringLiteral(".bmp"));
     formaster& m = f.load();
     QVERIFY(!m.controlsForTest().Image1->picture().isNull());
     QVERIFY(!m.controlsForTest().Image14->picture().isNull());
@@ -217,13 +227,13 @@ void TestFormaster::rightbarFeedsBothEdges()
     Fixture f;
     QImage own(6, 43, QImage::Format_RGB32);
     own.fill(QColor(200, 10, 10));
-    QFile::remove(f.home.filePath(QStringLiteral("rightbar.bmp")));
-    QVERIFY(own.save(f.home.filePath(QStringLiteral("rightbar.bmp")), "BMP"));
+    QFile::remove(f.dir.filePath(QStringLiteral("rightbar.bmp")));
+    QVERIFY(own.save(f.dir.filePath(QStringLiteral("rightbar.bmp")), "BMP"));
     formaster& m = f.load();
     QVERIFY(samePicture(m.controlsForTest().midrightbar->picture(),
-                        f.home.filePath(QStringLiteral("rightbar.bmp"))));
+                        f.dir.filePath(QStringLiteral("rightbar.bmp"))));
     QVERIFY(samePicture(m.controlsForTest().rightbar->picture(),
-                        f.home.filePath(QStringLiteral("rightbar.bmp"))));
+                        f.dir.filePath(QStringLiteral("rightbar.bmp"))));
 }
 
 void TestFormaster::hoverCaption()
@@ -363,7 +373,7 @@ void TestFormaster::commandLinePlaylist()
     QFETCH(bool, opened);
     Fixture f;
     if (commandLine == QLatin1String("@existing")) {
-        commandLine = f.home.filePath(QStringLiteral("mine.vr3"));
+        commandLine = f.dir.filePath(QStringLiteral("mine.vr3"));
         QFile file(commandLine);
         QVERIFY(file.open(QIODevice::WriteOnly));
     }
@@ -456,9 +466,28 @@ void TestFormaster::closeWritesPlacementAndEnds()
     QCOMPARE(
         f.settings.read(QStringLiteral("vro"), QStringLiteral("settings"), QStringLiteral("ole")),
         QStringLiteral("42"));
-    // The children closed before the master window's unload.
-    QVERIFY(m.controlsForTest().mdiArea->subWindowList().isEmpty() || f.browsers.isEmpty() ||
-            !f.browsers[0]->isVisible());
+}
+
+// Closing the master window closes its children first, each with its own closing handling,
+// and only then saves: a child still sees nothing of the unload when it closes.
+void TestFormaster::childrenCloseBeforeTheUnload()
+{
+    Fixture f;
+    formaster& m = f.load();
+    f.settings.clearWrites();
+    QStringList order;
+    for (const char* name : {"first", "second"}) {
+        m.addChildWindow(new WatchedChild([&f, &order, name] {
+            order.append(QLatin1String(name));
+            QVERIFY(f.settings.writes().isEmpty());
+            QVERIFY(!f.app.hasEnded());
+        }));
+    }
+    QVERIFY(m.close());
+    QCOMPARE(order.size(), 2);
+    QVERIFY(m.controlsForTest().mdiArea->subWindowList().isEmpty());
+    QVERIFY(!f.readPos("Top").isEmpty());
+    QVERIFY(f.app.hasEnded());
 }
 
 void TestFormaster::childRefusingToCloseKeepsTheProgram()
@@ -518,7 +547,7 @@ void TestFormaster::webBrowserButtonMakesNewWindows()
     m.Image14_Click();
     QCOMPARE(
         f.browsers.last()->page.calls,
-        QStringList{QStringLiteral("Navigate ") + f.home.filePath(QStringLiteral("rights.html"))});
+        QStringList{QStringLiteral("Navigate ") + f.dir.filePath(QStringLiteral("rights.html"))});
 }
 
 void TestFormaster::childMenusReplaceTheMasters()

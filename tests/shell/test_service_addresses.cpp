@@ -5,7 +5,7 @@
 
 using namespace vireo;
 
-class ServiceAddressesTest : public QObject {
+class TestServiceAddresses : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void webSearch_data()
@@ -88,5 +88,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(ServiceAddressesTest)
+QTEST_GUILESS_MAIN(TestServiceAddresses)
 #include "test_service_addresses.moc"

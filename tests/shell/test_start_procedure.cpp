@@ -3,6 +3,7 @@
 #include "shell/App.h"
 #include "shell/ConfigWindow.h"
 #include "shell/StartProcedure.h"
+#include "support/AppFixture.h"
 
 #include <QTest>
 #include <QWidget>
@@ -26,10 +27,7 @@ public:
     std::optional<QSizeF> size;
 };
 
-struct Fixture {
-    MemorySettingsStore settings;
-    ScriptedDialogs dialogs;
-    App app{settings, dialogs, ProgramFolder(QStringLiteral("/nowhere"))};
+struct Fixture : test::AppFixture {
     RecordingConfig* config = nullptr;
     int masterOpened = 0;
 
@@ -76,7 +74,7 @@ void TestStartProcedure::firstRunWritesDefaultsInOrder()
         expected.append({QStringLiteral("vro"), QStringLiteral("settings"), QLatin1String(d[0]),
                          QLatin1String(d[1])});
     expected.append({QStringLiteral("vro"), QStringLiteral("startup"), QStringLiteral("startpage"),
-                     QStringLiteral("/nowhere/start.html")});
+                     f.path("\\start.html")});
     QCOMPARE(f.settings.writes().mid(0, expected.size()), expected);
     QCOMPARE(f.vro("startup", "version"), StartProcedure::version());
     QCOMPARE(f.masterOpened, 1);

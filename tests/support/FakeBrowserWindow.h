@@ -4,11 +4,14 @@
 #include "shell/App.h"
 #include "shell/BrowserWindow.h"
 
+#include <QList>
+#include <QPointer>
 #include <QWidget>
 
-namespace vireo::testing {
+namespace vireo::test {
 
-// A browser window for tests of the windows that open or drive browser windows.
+// A browser window over a fake page component, for tests of the windows that open or drive
+// browser windows: they see what it was asked to navigate to in `page.calls`.
 class FakeBrowserWindow : public QWidget, public BrowserWindow {
 public:
     FakeBrowserWindow() : page(this) { setWindowTitle(QStringLiteral("Vireo")); }
@@ -17,8 +20,11 @@ public:
     FakeWebBrowser page;
 };
 
-// Registers the fake as the App's browser window kind; every window made is appended to `made`.
-inline void useFakeBrowsers(App& app, QList<FakeBrowserWindow*>& made)
+// The fake windows made so far, in order; a closed one reads as null.
+using FakeBrowserWindows = QList<QPointer<FakeBrowserWindow>>;
+
+// Makes every browser window of `app` a fake one and appends it to `made`.
+inline void useFakeBrowsers(App& app, FakeBrowserWindows& made)
 {
     app.browserKind = {[&made](App&) {
                            auto* w = new FakeBrowserWindow;
@@ -28,4 +34,4 @@ inline void useFakeBrowsers(App& app, QList<FakeBrowserWindow*>& made)
                        true};
 }
 
-} // namespace vireo::testing
+} // namespace vireo::test

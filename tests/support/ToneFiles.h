@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace vireo::testing {
+namespace vireo::test {
 
 // Writes a 1 kHz sine tone of `tenthsOfSeconds` as MP3 (lamemp3enc, an ID3v2 tag, and with
 // `xing` a Xing header, as LAME itself writes, so the length is known before playing) or WAV,
@@ -43,4 +43,4 @@ inline QString makeTone(const QString& path, int tenthsOfSeconds, int channels =
     return {};
 }
 
-} // namespace vireo::testing
+} // namespace vireo::test
