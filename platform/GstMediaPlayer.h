@@ -12,7 +12,8 @@ namespace vireo {
 
 // The media-player component on GStreamer's playbin (MP3, WAV and whatever else the installed
 // decoders read). Audio only. Balance and volume sit inside playbin's audio-sink bin, right
-// before the sink, so a change is heard with the next buffer (design.md section 1): the balance
+// before the sink, so a change is heard with the next buffer (as playbin's audio-filter it lags
+// about a second behind): the balance
 // is an `audiopanorama` in its "simple" method on 32-bit float stereo, which multiplies the
 // turned-down channel by 1 - |panorama| and leaves the other alone, so we set
 // |panorama| = 1 - 10^(-dB/20) and get exact decibels per channel; the volume is a `volume`

@@ -7,8 +7,8 @@ namespace vireo {
 
 // The hosted media-player component: exactly the operations the player window uses,
 // under the component's own names. An operation that cannot be done (no file open, a file that
-// cannot be opened) returns false and changes nothing else; callers skip it, as the Part's
-// ignore-and-continue rule says. Nothing here shows a message.
+// cannot be opened) returns false and changes nothing else; callers skip the step and go on
+// with the next one. Nothing here shows a message.
 //
 // Duration and CurrentPosition (seconds, fractional):
 // - before any file has been named: Duration is -1 and CurrentPosition is 0, so the end-of-song
@@ -20,7 +20,8 @@ namespace vireo {
 // - CurrentPosition equals Duration exactly once the file has played to its end, and never
 //   before (the end-of-song test compares the two with ==).
 //
-// Volume and Balance are in hundredths of a decibel, as the original component's were:
+// Volume and Balance are in hundredths of a decibel, as the player's stored settings and
+// sliders count them:
 // Volume 0 is full level and -2500 plays 25 dB quieter (range -10000..0); Balance -5000 turns the
 // right channel down by 50 dB and leaves the left alone, +5000 the mirror (range -10000..10000).
 class MediaPlayer : public QObject {

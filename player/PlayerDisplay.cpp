@@ -83,7 +83,7 @@ const QString& TitleScroll::tick()
 
 QString helpText()
 {
-    // Three lines end with a space, as the original's did.
+    // Three lines end with a space: the help text is kept exactly as it has always read.
     static const char16_t* const lines[] = {
         u"What are MP3\u2019s?",
         u"How do I open a MP3?",

@@ -46,7 +46,7 @@ inline constexpr int balanceMaximum = 5000;
 inline constexpr int balanceSmallStep = 50;
 inline constexpr int balanceLargeStep = 1000;
 // Label4: "Center" for -499..499, "Left" for -501 and less, "Right" for 501 and more; exactly
-// -500 and 500 match no rule of the Part and leave the label as it was (nullopt).
+// -500 and 500 match none of the three and leave the label as it was (nullopt).
 std::optional<QString> balanceText(int slider);
 // Balance update: sets the component's Balance and gives Label4's new text, if any.
 std::optional<QString> balanceUpdate(MediaPlayer& player, int slider);

@@ -20,24 +20,21 @@ Transport::Transport(TransportPlaylist& playlist, MediaPlayer& player, QString& 
 
 void Transport::start(int i, bool withStop)
 {
-    // 1. Select the entry in both lists; an index outside the playlist is a failed step.
+    // Select the entry in both lists; an index outside the playlist is a failed step.
     if (i >= 0 && i < playlist_.count())
         playlist_.select(i);
-    // 2.
     if (withStop)
         player_.Stop();
-    // 3. The List3 text: the selected entry's path, empty with no selection.
+    // The List3 text: the selected entry's path, empty with no selection.
     const int selected = playlist_.selectedIndex();
     const QString path = selected >= 0 ? playlist_.path(selected) : QString();
     player_.setFileName(path);
     player_.Play();
-    // 4.
     Q_EMIT elapsedTimerOn();
-    // 5.
-    // (With no path the tag is blank, as the reader gives for a file it cannot open.)
+    // With no path the tag is blank, as the reader gives for a file it cannot open.
     const SongTag tag =
         readTag_ && !path.isEmpty() ? readTag_(vb::withoutTrailingSpaces(path)) : SongTag{};
-    // 6. to 9.
+    // What the window shows of the new song.
     StartedEntry entry;
     entry.songInfo =
         QStringLiteral("Artist: ") + tag.artist + QStringLiteral("\r\nTrack: ") + tag.title;

@@ -14,7 +14,7 @@ class MediaPlayer;
 // The player's transport and play order: Play, Pause, Stop, Next, Back, the
 // double-click start, the random pick `ran` with its last-pick rule, Randomize, Loop and the
 // end-of-song continuation of Timer100. The window forwards its events here and shows what the
-// signals say; every command runs its steps under the Part's ignore-and-continue rule, so a step
+// signals say; every command runs its steps one by one, so a step
 // that fails (no such entry, a file the component cannot open) is skipped and the next one runs.
 class Transport : public QObject {
     Q_OBJECT
@@ -28,7 +28,7 @@ public:
     // A uniform draw in [0, 1): the runtime's never-seeded generator unless a test gives one.
     using Random = std::function<double()>;
 
-    // What the start-entry steps 6 to 9 show.
+    // What the window shows when an entry starts.
     struct StartedEntry {
         QString songInfo;    // Label69
         int progressMaximum; // Slider1's maximum, whole seconds (0 while the length is unknown)
@@ -82,9 +82,9 @@ public:
     const QString& pauseState() const { return pauseState_; }
 
 Q_SIGNALS:
-    // Start-entry step 4: Timer7 (elapsed time) switched on; also when a pause is resumed.
+    // An entry started or a pause was resumed: Timer7 (elapsed time) switches on.
     void elapsedTimerOn();
-    // Start-entry steps 6 to 9.
+    // An entry started: its song information, progress range and scrolling title.
     void entryStarted(const vireo::Transport::StartedEntry& entry);
     // Timer100 runs while the continuation is on.
     void continuationChanged(bool on);

@@ -75,7 +75,7 @@ QFont smallFont(int pixelSize, bool bold = false)
     return font;
 }
 
-// The window's colours for the Part's 0x00BBGGRR numbers; &H8000000F is the button face.
+// The window's colours from their stored 0x00BBGGRR numbers; &H8000000F is the button face.
 QColor colourOf(quint32 value)
 {
     if (value == display::buttonFace)
@@ -754,7 +754,7 @@ void frmmp3::wireTransport()
 void frmmp3::showEntry(int progressMaximum, const QString& songInfo, const QString& scrollText,
                        const QString& caption)
 {
-    // The label breaks lines at LF; the Part's CR LF is kept in the text it is given.
+    // The label breaks lines at LF; the song information is written with CR LF.
     Label69->setText(
         shownText(QString(songInfo).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))));
     Slider1->setMaximum(progressMaximum);

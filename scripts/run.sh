@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what Vireo needs, builds it and starts it. Without a display it starts under Xvfb
-# (display :99 unless XVFB_DISPLAY says otherwise); take a look with a VNC-less screenshot:
+# Installs what Vireo needs, builds it (into $BUILD_DIR, build/ by default) and starts it.
+# Without a display it starts under Xvfb (display :99 unless XVFB_DISPLAY says otherwise); take
+# a look with a VNC-less screenshot:
 #   DISPLAY=:99 import -window root shot.png
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -14,4 +15,4 @@ if [ -z "${DISPLAY:-}" ]; then
   fi
   echo "Vireo runs on the virtual display $DISPLAY"
 fi
-exec ./build/vireo "$@"
+exec "${BUILD_DIR:-build}/vireo" "$@"
