@@ -4,6 +4,7 @@
 #include "platform/Twips.h"
 #include "platform/TwipsGeometry.h"
 #include "platform/WebBrowser.h"
+#include "platform/WindowTimer.h"
 #include "shell/App.h"
 #include "shell/MenuBuilder.h"
 #include "shell/ProductSite.h"
@@ -130,9 +131,7 @@ void frmbrowser::buildControls()
     Picture5 =
         new ImPanel([this](const QString& address) { WebBrowser1_->Navigate(address); }, this);
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(500);
+    Timer1 = makeTimer(this, "Timer1", 500);
     Timer1->start();
 }
 

@@ -8,6 +8,7 @@
 #include "platform/Twips.h"
 #include "platform/VbConvert.h"
 #include "platform/WebBrowser.h"
+#include "platform/WindowTimer.h"
 #include "player/EventLabel.h"
 #include "player/PlayerArt.h"
 #include "player/PlaylistFile.h"
@@ -682,16 +683,10 @@ void frmmp3::wireTransport()
             return Transport::SongTag{mp3.Artist(), mp3.Title()};
         });
 
-    const auto timer = [this](const char* name, int interval) {
-        auto* t = new QTimer(this);
-        t->setObjectName(QLatin1String(name));
-        t->setInterval(interval);
-        return t;
-    };
-    Timer1 = timer("Timer1", 1);
-    Timer3 = timer("Timer3", 100);
-    Timer7 = timer("Timer7", 100);
-    Timer100 = timer("Timer100", 1000);
+    Timer1 = makeTimer(this, "Timer1", 1);
+    Timer3 = makeTimer(this, "Timer3", 100);
+    Timer7 = makeTimer(this, "Timer7", 100);
+    Timer100 = makeTimer(this, "Timer100", 1000);
     connect(Timer1, &QTimer::timeout, this, &frmmp3::Timer1_Timer);
     connect(Timer3, &QTimer::timeout, this, &frmmp3::Timer3_Timer);
     connect(Timer7, &QTimer::timeout, this, &frmmp3::Timer7_Timer);

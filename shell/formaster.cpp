@@ -5,6 +5,7 @@
 #include "platform/Twips.h"
 #include "platform/TwipsGeometry.h"
 #include "platform/WebBrowser.h"
+#include "platform/WindowTimer.h"
 #include "shell/AddressHistory.h"
 #include "shell/App.h"
 #include "shell/BrowserWindow.h"
@@ -51,16 +52,6 @@ QWidget* makeStrip(const char* name, QWidget* parent)
     palette.setColor(QPalette::Window, skin::barBackground());
     strip->setPalette(palette);
     return strip;
-}
-
-QTimer* makeTimer(QObject* parent, const char* name, int interval, bool enabled)
-{
-    auto* timer = new QTimer(parent);
-    timer->setObjectName(QLatin1String(name));
-    timer->setInterval(interval);
-    if (enabled)
-        timer->start();
-    return timer;
 }
 
 bool goBack(BrowserWindow& w)
@@ -291,12 +282,13 @@ void formaster::buildControls()
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->hide();
 
-    Timer1 = makeTimer(this, "Timer1", 3000, true);
-    Timer4 = makeTimer(this, "Timer4", 1000, false);
-    Timer10 = makeTimer(this, "Timer10", 700, false);
-    Timer20 = makeTimer(this, "Timer20", 700, false);
-    Timer30 = makeTimer(this, "Timer30", 700, false);
-    Timer40 = makeTimer(this, "Timer40", 700, false);
+    Timer1 = makeTimer(this, "Timer1", 3000);
+    Timer1->start();
+    Timer4 = makeTimer(this, "Timer4", 1000);
+    Timer10 = makeTimer(this, "Timer10", 700);
+    Timer20 = makeTimer(this, "Timer20", 700);
+    Timer30 = makeTimer(this, "Timer30", 700);
+    Timer40 = makeTimer(this, "Timer40", 700);
     connect(Timer1, &QTimer::timeout, this, &formaster::Timer1_Timer);
     connect(Timer10, &QTimer::timeout, this, &formaster::Timer10_Timer);
     connect(Timer20, &QTimer::timeout, this, &formaster::Timer20_Timer);
