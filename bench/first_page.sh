@@ -1,14 +1,18 @@
 #!/usr/bin/env bash
 # Start-up to the first page: the time from starting build/vireo until its first browser window's
 # DownloadComplete on a local start page, and the peak memory (summed PSS) of the program's process
-# tree up to then. Each run uses a fresh program folder, settings folder and engine profile, under
-# a virtual display of its own. Prints every run and the medians.
-#   bench/first_page.sh            # 5 runs
-#   RUNS=9 BIN=build-rel/vireo bench/first_page.sh
+# tree up to then. Beside it, in the same run, the floor: a bare page view program
+# (bench/first_page_bare) on the same page, started the same way. Runs alternate between the two,
+# so a machine that gets busier weighs on both alike. Each run uses a fresh program folder,
+# settings folder and engine profile, under a virtual display of its own. Prints every run, both
+# medians and Vireo's ratios to the floor.
+#   bench/first_page.sh            # 5 runs of each
+#   RUNS=9 BIN=build-rel/vireo BARE=build-rel/bench/first_page_bare bench/first_page.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
 RUNS=${RUNS:-5}
 BIN=${BIN:-build/vireo}
+BARE=${BARE:-$(dirname "$BIN")/bench/first_page_bare}
 DATA=$(dirname "$BIN")
 VERSION=$(sed -n 's/^project(Vireo VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 
@@ -50,21 +54,25 @@ tree_pss() {
   echo "$total"
 }
 
-times=()
-peaks=()
-for run in $(seq "$RUNS"); do
-  home="$work/run$run/home"; settings="$work/run$run/settings"; xdg="$work/run$run/xdg"
+# One start of `kind` (vireo or bare); prints the milliseconds to the first page and the peak PSS.
+run_one() { # kind run
+  local kind=$1 run=$2
+  local home="$work/$kind$run/home" settings="$work/$kind$run/settings" xdg="$work/$kind$run/xdg"
   mkdir -p "$home" "$settings" "$xdg"
   cp -r "$DATA"/*.bmp "$DATA"/*.html "$DATA"/vireo-data.txt "$home"/ 2>/dev/null || true
   printf '[settings]\n1=0\n2=0\n3=0\n4=0\n5=1\n6=240\n7=1\n8=0\n9=0\n[startup]\nversion=%s\nstartpage=%s\n' \
     "$VERSION" "$home/start.html" >"$settings/vro.ini"
-  log="$work/run$run/stderr"
+  local log="$work/$kind$run/stderr" start pid peak=0 done_ms="" pss
   start=$(date +%s%N)
-  VIREO_REPORT_FIRST_PAGE=1 VIREO_HOME="$home" VIREO_SETTINGS="$settings" \
+  if [ "$kind" = vireo ]; then
+    VIREO_REPORT_FIRST_PAGE=1 VIREO_HOME="$home" VIREO_SETTINGS="$settings" \
+      XDG_DATA_HOME="$xdg/data" XDG_CACHE_HOME="$xdg/cache" XDG_CONFIG_HOME="$xdg/config" \
+      "$BIN" 2>"$log" >/dev/null &
+  else
     XDG_DATA_HOME="$xdg/data" XDG_CACHE_HOME="$xdg/cache" XDG_CONFIG_HOME="$xdg/config" \
-    "$BIN" 2>"$log" >/dev/null &
+      "$BARE" "$home/start.html" 2>"$log" >/dev/null &
+  fi
   pid=$!
-  peak=0; done_ms=""
   for _ in $(seq 600); do
     pss=$(tree_pss "$pid"); [ "$pss" -gt "$peak" ] && peak=$pss
     if grep -q "first page complete" "$log"; then
@@ -77,11 +85,25 @@ for run in $(seq "$RUNS"); do
   kill -TERM "$pid" 2>/dev/null || true
   wait "$pid" 2>/dev/null || true
   if [ -z "$done_ms" ]; then
-    echo "run $run: no first page (see $log)"; cat "$log"; exit 1
+    echo "$kind run $run: no first page (see $log)" >&2; cat "$log" >&2; return 1
   fi
-  echo "run $run: ${done_ms} ms to the first page's DownloadComplete, peak $((peak / 1024)) MB PSS"
-  times+=("$done_ms"); peaks+=("$peak")
+  echo "$done_ms $peak"
+}
+
+vireo_times=(); vireo_peaks=(); bare_times=(); bare_peaks=()
+for run in $(seq "$RUNS"); do
+  for kind in vireo bare; do
+    read -r ms peak < <(run_one "$kind" "$run") || exit 1
+    printf '%-5s run %d: %5d ms to the first page, peak %d MB PSS\n' "$kind" "$run" "$ms" $((peak / 1024))
+    if [ "$kind" = vireo ]; then vireo_times+=("$ms"); vireo_peaks+=("$peak")
+    else bare_times+=("$ms"); bare_peaks+=("$peak"); fi
+  done
 done
 
 median() { printf '%s\n' "$@" | sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
-echo "median of $RUNS: $(median "${times[@]}") ms, peak memory $(( $(median "${peaks[@]}" | cut -d. -f1) / 1024 )) MB PSS of the process tree"
+vt=$(median "${vireo_times[@]}"); vp=$(median "${vireo_peaks[@]}")
+bt=$(median "${bare_times[@]}"); bp=$(median "${bare_peaks[@]}")
+echo "median of $RUNS: vireo $vt ms, $(awk -v p="$vp" 'BEGIN { printf "%.0f", p / 1024 }') MB PSS;" \
+  "bare page view $bt ms, $(awk -v p="$bp" 'BEGIN { printf "%.0f", p / 1024 }') MB PSS"
+awk -v vt="$vt" -v bt="$bt" -v vp="$vp" -v bp="$bp" \
+  'BEGIN { printf "vireo / bare: time %.2f x, PSS %.2f x\n", vt / bt, vp / bp }'
