@@ -1,5 +1,7 @@
 #include "platform/GstMediaPlayer.h"
 
+#include "platform/Logging.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QMetaObject>
@@ -73,6 +75,21 @@ GQuark seekCountQuark()
 {
     static const GQuark quark = g_quark_from_static_string("vireo-seek-count");
     return quark;
+}
+
+// The text of an error message, for the log.
+QString errorText(GstMessage* message)
+{
+    GError* error = nullptr;
+    gchar* debug = nullptr;
+    gst_message_parse_error(message, &error, &debug);
+    QString text = error ? QString::fromUtf8(error->message) : QString();
+    if (debug)
+        text += QStringLiteral(" (") + QString::fromUtf8(debug) + QLatin1Char(')');
+    if (error)
+        g_error_free(error);
+    g_free(debug);
+    return text;
 }
 
 QList<double> doublesOf(const GValue* value)
@@ -307,6 +324,7 @@ void GstMediaPlayer::handle(GstMessage* message)
         // A file that breaks while playing counts as played to where it broke: the
         // continuation then goes on to the next song.
         if (d->open && !d->atEnd) {
+            qCWarning(lcMedia) << d->path << "broke while playing:" << errorText(message);
             const double duration = Duration();
             const double position = CurrentPosition();
             d->atEnd = true;
@@ -355,12 +373,16 @@ bool GstMediaPlayer::setFileName(const QString& path)
     d->levels.clear();
 
     const QFileInfo info(path);
-    if (path.isEmpty() || !info.isFile() || !info.isReadable())
+    if (path.isEmpty() || !info.isFile() || !info.isReadable()) {
+        qCWarning(lcMedia) << "cannot open" << path << "missing, unreadable or not a regular file";
         return false;
+    }
     gchar* uri =
         gst_filename_to_uri(QFile::encodeName(info.absoluteFilePath()).constData(), nullptr);
-    if (!uri)
+    if (!uri) {
+        qCWarning(lcMedia) << "cannot open" << path << "no address for it";
         return false;
+    }
     g_object_set(d->playbin, "uri", uri, nullptr);
     g_free(uri);
 
@@ -373,10 +395,19 @@ bool GstMediaPlayer::setFileName(const QString& path)
         result == GST_STATE_CHANGE_SUCCESS || result == GST_STATE_CHANGE_NO_PREROLL;
     if (result == GST_STATE_CHANGE_FAILURE || (prerolled && audioStreams == 0)) {
         gst_element_set_state(d->playbin, GST_STATE_NULL);
-        discardPending();
+        QString why = QStringLiteral("no sound in it");
+        for (GstMessage* message : takePending()) {
+            if (GST_MESSAGE_TYPE(message) == GST_MESSAGE_ERROR &&
+                result == GST_STATE_CHANGE_FAILURE)
+                why = errorText(message);
+            gst_message_unref(message);
+        }
+        qCWarning(lcMedia) << "cannot open" << path << why;
         return false;
     }
     // Still opening after the timeout (a slow disk): open, with the length unknown for now.
+    if (!prerolled)
+        qCInfo(lcMedia) << "still opening" << path << "after" << kOpenTimeout / GST_MSECOND << "ms";
     d->path = path;
     d->open = true;
     return true;

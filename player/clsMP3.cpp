@@ -1,5 +1,6 @@
 #include "player/clsMP3.h"
 
+#include "platform/Logging.h"
 #include "platform/VbConvert.h"
 #include "player/GenreTable.h"
 #include "player/Windows1252.h"
@@ -8,6 +9,7 @@
 
 #include <array>
 
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -26,14 +28,23 @@ bool readTail(const QString& path, char* out, qsizetype tagSize)
     if (path.isEmpty())
         return false;
     const QByteArray native = QFile::encodeName(path);
-    if (native.contains('\0'))
+    if (native.contains('\0')) {
+        qCWarning(lcMedia) << "no tag read from" << path << "a file name cannot hold a NUL";
         return false;
+    }
     const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0)
+    if (fd < 0) {
+        qCWarning(lcMedia) << "no tag read from" << path << qt_error_string(errno);
         return false;
+    }
     struct stat st;
-    const bool read = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size >= tagSize &&
-                      ::pread(fd, out, size_t(tagSize), st.st_size - tagSize) == tagSize;
+    bool read = false;
+    if (::fstat(fd, &st) != 0)
+        qCWarning(lcMedia) << "no tag read from" << path << qt_error_string(errno);
+    else if (!S_ISREG(st.st_mode))
+        qCWarning(lcMedia) << "no tag read from" << path << "not a regular file";
+    else if (st.st_size >= tagSize)
+        read = ::pread(fd, out, size_t(tagSize), st.st_size - tagSize) == tagSize;
     ::close(fd);
     return read;
 }
