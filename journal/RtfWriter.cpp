@@ -1,6 +1,6 @@
 #include "journal/RtfWriter.h"
 
-#include "journal/RtfCodePages.h"
+#include "journal/RtfOutput.h"
 
 #include <QColor>
 #include <QFont>
@@ -56,105 +56,6 @@ const char* underlineWord(int style)
         return "ulwave";
     default:
         return "ulnone";
-    }
-}
-
-class RtfOutput {
-public:
-    QByteArray bytes;
-
-    void word(const char* name)
-    {
-        bytes += '\\';
-        bytes += name;
-        needsSpace_ = true;
-    }
-    void word(const char* name, int parameter)
-    {
-        word(name);
-        bytes += QByteArray::number(parameter);
-    }
-    void raw(const char* text)
-    {
-        bytes += text;
-        needsSpace_ = false;
-    }
-    void text(QStringView text);
-
-private:
-    void symbol(const char* text)
-    {
-        bytes += text;
-        needsSpace_ = false;
-    }
-    void literal(char c)
-    {
-        if (needsSpace_)
-            bytes += ' ';
-        bytes += c;
-        needsSpace_ = false;
-    }
-
-    bool needsSpace_ = false; // a control word was written last: a space ends it
-};
-
-void RtfOutput::text(QStringView text)
-{
-    static const char hexDigits[] = "0123456789abcdef";
-    for (const QChar qc : text) {
-        const char16_t c = qc.unicode();
-        switch (c) {
-        case '\\':
-            symbol("\\\\");
-            continue;
-        case '{':
-            symbol("\\{");
-            continue;
-        case '}':
-            symbol("\\}");
-            continue;
-        case '\t':
-            word("tab");
-            continue;
-        case 0x2028: // the document's line break
-            word("line");
-            continue;
-        case 0x00A0:
-            symbol("\\~");
-            continue;
-        case 0x00AD:
-            symbol("\\-");
-            continue;
-        case 0x2011:
-            symbol("\\_");
-            continue;
-        case QChar::ObjectReplacementCharacter: // images and other objects: not written
-        case QChar::ParagraphSeparator:
-        case 0xFDD0: // frame marks of tables
-        case 0xFDD1:
-            continue;
-        default:
-            break;
-        }
-        if (c < 0x20)
-            continue;
-        if (c < 0x80) {
-            literal(char(c));
-            continue;
-        }
-        const int byte = windows1252Byte(c);
-        if (byte >= 0) {
-            bytes += "\\'";
-            bytes += hexDigits[byte >> 4];
-            bytes += hexDigits[byte & 15];
-            needsSpace_ = false;
-            continue;
-        }
-        // \uN takes a signed 16-bit number; the '?' is what readers without Unicode show.
-        bytes += "\\u";
-        bytes += QByteArray::number(int(static_cast<qint16>(c)));
-        bytes += '?';
-        needsSpace_ = false;
     }
 }
 
