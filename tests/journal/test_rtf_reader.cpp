@@ -1,7 +1,7 @@
 // The reader: files as other editors write them, each control word it knows, what it skips,
 // code pages, the bounds that end reading early, and text that is not RTF.
-#include "DescribeDocument.h"
 #include "journal/RtfReader.h"
+#include "support/DescribeDocument.h"
 
 #include <QFile>
 #include <QTest>

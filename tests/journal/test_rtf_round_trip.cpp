@@ -1,8 +1,8 @@
 // Writing a document and reading it back gives the same text with the same character and
 // paragraph formats, feature by feature.
-#include "DescribeDocument.h"
 #include "journal/RtfReader.h"
 #include "journal/RtfWriter.h"
+#include "support/DescribeDocument.h"
 
 #include <QTest>
 #include <QTextCursor>
