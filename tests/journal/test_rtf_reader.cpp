@@ -29,6 +29,8 @@ private Q_SLOTS:
     void otherEditors();
     void controlWords_data();
     void controlWords();
+    void codePages_data();
+    void codePages();
     void bounds_data();
     void bounds();
     void notRtf_data();
@@ -182,6 +184,48 @@ void TestRtfReader::controlWords()
     QFETCH(QString, expected);
     QTextDocument document;
     QCOMPARE(readRtf("{\\rtf1\\ansi " + body + "}", document).status, RtfReadStatus::Complete);
+    QCOMPARE(describe(document), expected);
+}
+
+void TestRtfReader::codePages_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("expected");
+
+    const auto row = [](const char* name, const char* bytes, const QString& expected) {
+        QTest::newRow(name) << QByteArray(bytes) << expected;
+    };
+    row("Windows-1252 when none is named", "{\\rtf1\\ansi \\'e9\\'80}",
+        QStringLiteral("\u00E9\u20AC"));
+    row("Cyrillic", "{\\rtf1\\ansi\\ansicpg1251 \\'cf\\'f0\\'e8}",
+        QStringLiteral("\u041F\u0440\u0438"));
+    row("Greek", "{\\rtf1\\ansi\\ansicpg1253 \\'e1\\'e2}", QStringLiteral("\u03B1\u03B2"));
+    row("Japanese, two bytes a character", "{\\rtf1\\ansi\\ansicpg932 \\'82\\'a0\\'93\\'fa}",
+        QStringLiteral("\u3042\u65E5"));
+    row("Simplified Chinese", "{\\rtf1\\ansi\\ansicpg936 \\'c8\\'d5}", QStringLiteral("\u65E5"));
+    row("UTF-8", "{\\rtf1\\ansi\\ansicpg65001 \\'c3\\'a9}", QStringLiteral("\u00E9"));
+    row("unknown code page", "{\\rtf1\\ansi\\ansicpg4242 \\'e9}", QStringLiteral("\u00E9"));
+    row("UTF-16 is no byte code page", "{\\rtf1\\ansi\\ansicpg1200 \\'e9}",
+        QStringLiteral("\u00E9"));
+    row("Mac", "{\\rtf1\\mac \\'8e}", QStringLiteral("\u00E9"));
+    row("DOS", "{\\rtf1\\pc \\'82}", QStringLiteral("\u00E9"));
+    row("a font's charset before the document's",
+        "{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset204 "
+        "Arial;}}\\f1\\'cf\\f0\\'cf}",
+        QStringLiteral("<Arial>\u041F\u00CF"));
+    row("a font's code page", "{\\rtf1{\\fonttbl{\\f0\\cpg1253 Arial;}}\\f0\\'e1}",
+        QStringLiteral("<Arial>\u03B1"));
+    row("a font name in its charset",
+        "{\\rtf1{\\fonttbl{\\f0\\fcharset128 \\'82\\'6c\\'82\\'72 Mincho;}}\\f0 x}",
+        QStringLiteral("<\uFF2D\uFF33 Mincho>x"));
+}
+
+void TestRtfReader::codePages()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, expected);
+    QTextDocument document;
+    QCOMPARE(readRtf(bytes, document).status, RtfReadStatus::Complete);
     QCOMPARE(describe(document), expected);
 }
 
