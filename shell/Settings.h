@@ -31,46 +31,59 @@ constexpr SettingKey option(const char* key)
 {
     return {programApplication, optionsSection, QLatin1String(key)};
 }
+constexpr SettingKey startup(const char* key)
+{
+    return {programApplication, startupSection, QLatin1String(key)};
+}
+constexpr SettingKey placement(const char* key)
+{
+    return {programApplication, placementSection, QLatin1String(key)};
+}
+constexpr SettingKey password(const char* key)
+{
+    return {passwordApplication, passwordSection, QLatin1String(key)};
+}
 
-// The options dialog's switches and the daily limit, with their first-run values.
-inline constexpr SettingKey mp3Disabled = option("1");          // "0": MP3 tools hidden
-inline constexpr SettingKey logBrowsing = option("2");          // "0": log rewritten on each status
-inline constexpr SettingKey searchesDisabled = option("3");     // "0": CD and movie searches hidden
-inline constexpr SettingKey limitEnabled = option("4");         // "0": the daily limit counts
-inline constexpr SettingKey otherFeaturesAllowed = option("5"); // "1": usable past the limit
-inline constexpr SettingKey limitMinutes = option("6");         // "240": minutes a day
-inline constexpr SettingKey journalLocked = option("7");   // "1": journal asks the teen password
-inline constexpr SettingKey phonebookLocked = option("8"); // "0": phone book asks it
-inline constexpr SettingKey popupsDisabled = option("9");  // "0": stored, acted on nowhere
+// The options dialog's switches and the daily limit. When on:
+// - mp3Disabled: the MP3 launcher and menu items are hidden, a playlist on the command line is
+//   not opened;
+// - logBrowsing: the browsing log is written at every status text of a page;
+// - searchesDisabled: the CD and movie search commands are hidden;
+// - limitEnabled: the daily browsing limit counts;
+// - otherFeaturesAllowed: the rest of the program stays usable when the limit is reached;
+// - journalLocked, phonebookLocked: the journal, the phone book ask for the teen password;
+// - popupsDisabled: stored and shown, acted on nowhere.
+// limitMinutes is the limit in minutes. First-run values: all "0" except "5" and "7" ("1") and
+// "6" ("240"), as StartProcedure writes them.
+inline constexpr SettingKey mp3Disabled = option("1");
+inline constexpr SettingKey logBrowsing = option("2");
+inline constexpr SettingKey searchesDisabled = option("3");
+inline constexpr SettingKey limitEnabled = option("4");
+inline constexpr SettingKey otherFeaturesAllowed = option("5");
+inline constexpr SettingKey limitMinutes = option("6");
+inline constexpr SettingKey journalLocked = option("7");
+inline constexpr SettingKey phonebookLocked = option("8");
+inline constexpr SettingKey popupsDisabled = option("9");
 
 // The day to which "ole" belongs, and the browsing seconds counted on it.
 inline constexpr SettingKey day = option("date");
 inline constexpr SettingKey secondsUsed = option("ole");
 
 // The browser's start page, and the version that last ran (tells a first run and an update).
-inline constexpr SettingKey startPage{programApplication, startupSection,
-                                      QLatin1String("startpage")};
-inline constexpr SettingKey versionMarker{programApplication, startupSection,
-                                          QLatin1String("version")};
+inline constexpr SettingKey startPage = startup("startpage");
+inline constexpr SettingKey versionMarker = startup("version");
 
 // The master window's placement, in twips, and its state: "0" normal, "1" minimized,
 // "2" maximized.
-inline constexpr SettingKey placementTop{programApplication, placementSection,
-                                         QLatin1String("Top")};
-inline constexpr SettingKey placementLeft{programApplication, placementSection,
-                                          QLatin1String("Left")};
-inline constexpr SettingKey placementHeight{programApplication, placementSection,
-                                            QLatin1String("Height")};
-inline constexpr SettingKey placementWidth{programApplication, placementSection,
-                                           QLatin1String("Width")};
-inline constexpr SettingKey windowState{programApplication, placementSection,
-                                        QLatin1String("WindowState")};
+inline constexpr SettingKey placementTop = placement("Top");
+inline constexpr SettingKey placementLeft = placement("Left");
+inline constexpr SettingKey placementHeight = placement("Height");
+inline constexpr SettingKey placementWidth = placement("Width");
+inline constexpr SettingKey windowState = placement("WindowState");
 
 // The parental and the teen password, each as stored by Passwords.
-inline constexpr SettingKey parentalPassword{passwordApplication, passwordSection,
-                                             QLatin1String("esarin")};
-inline constexpr SettingKey teenPassword{passwordApplication, passwordSection,
-                                         QLatin1String("CPUFace")};
+inline constexpr SettingKey parentalPassword = password("esarin");
+inline constexpr SettingKey teenPassword = password("CPUFace");
 
 // How a window tells whether a switch is on. The windows do not agree, and each keeps its
 // comparison: `Text` takes only the text "1" as on; `Number` takes any text that converts to

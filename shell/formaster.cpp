@@ -304,54 +304,68 @@ void formaster::buildControls()
     mdiArea->viewport()->installEventFilter(this);
 }
 
+// One item of the master's menus: where it is kept, its caption and name, its handler. An
+// entry without an item is a separator.
+struct formaster::MenuItemDef {
+    QAction* formasterControls::*action;
+    const char* caption;
+    const char* name;
+    void (formaster::*click)();
+};
+
 void formaster::buildMenus()
 {
+    using F = formaster;
+    using C = formasterControls;
+    static const MenuItemDef fileItems[] = {
+        {&C::mnu_open, "&Open", "mnu_open", &F::mnu_open_Click},
+        {&C::mnu_options, "O&ptions", "mnu_options", &F::mnu_options_Click},
+        {nullptr, nullptr, nullptr, nullptr},
+        {&C::mnu_exit, "&Exit", "mnu_exit", &F::mnu_exit_Click},
+    };
+    // Each does what the launcher button of the same name does.
+    static const MenuItemDef startItems[] = {
+        {&C::mnu_webbrowser, "&Web Browser", "mnu_webbrowser", &F::Image6_Click},
+        {&C::mnu_journal, "&Journal", "mnu_journal", &F::Image9_Click},
+        {&C::mnu_phonebook, "&Phone Book", "mnu_phonebook", &F::Image12_Click},
+        {&C::mnu_homeworkhelp, "&Homework Help", "mnu_homeworkhelp", &F::Image13_Click},
+        {&C::mnu_mp3, "&MP3", "mnu_mp3", &F::Image7_Click},
+        {&C::mnu_search, "&Search", "mnu_search", &F::Image8_Click},
+        {&C::mnu_rights, "&Teen Rights", "mnu_rights", &F::Image14_Click},
+    };
+    static const MenuItemDef helpItems[] = {
+        {&C::mnu_update, "&Update", "mnu_update", &F::mnu_update_Click},
+        {&C::mnu_feedback, "&Feedback", "mnu_feedback", &F::mnu_feedback_Click},
+        {&C::mnu_htmlhelp, "&Help", "mnu_htmlhelp", &F::mnu_htmlhelp_Click},
+        {nullptr, nullptr, nullptr, nullptr},
+        {&C::mnu_about, "&About", "mnu_about", &F::mnu_about_Click},
+    };
+
     const MenuBuilder make(app_, this);
-    QMenuBar* bar = menuBar();
+    auto fill = [this, &make](QMenu* menu, const auto& items) {
+        for (const MenuItemDef& def : items) {
+            if (!def.action) {
+                menu->addSeparator();
+                continue;
+            }
+            QAction* action = make.item(menu, def.caption, def.name);
+            this->*def.action = action;
+            connect(action, &QAction::triggered, this, def.click);
+        }
+        menuBar()->addMenu(menu);
+    };
     mnu_file = make.menu("&File", "mnu_file");
-    mnu_open = make.item(mnu_file, "&Open", "mnu_open");
-    mnu_options = make.item(mnu_file, "O&ptions", "mnu_options");
-    mnu_file->addSeparator();
-    mnu_exit = make.item(mnu_file, "&Exit", "mnu_exit");
-
+    fill(mnu_file, fileItems);
     menu = make.menu("&Start", "menu");
-    mnu_webbrowser = make.item(menu, "&Web Browser", "mnu_webbrowser");
-    mnu_journal = make.item(menu, "&Journal", "mnu_journal");
-    mnu_phonebook = make.item(menu, "&Phone Book", "mnu_phonebook");
-    mnu_homeworkhelp = make.item(menu, "&Homework Help", "mnu_homeworkhelp");
-    mnu_mp3 = make.item(menu, "&MP3", "mnu_mp3");
-    mnu_search = make.item(menu, "&Search", "mnu_search");
-    mnu_rights = make.item(menu, "&Teen Rights", "mnu_rights");
-
+    fill(menu, startItems);
     // The master's own list: the App may not know this window as its master yet.
     mnu_windows = make.menu("Windows", "mnu_windows");
     listChildWindows(mnu_windows);
-
+    menuBar()->addMenu(mnu_windows);
     mnu_help = make.menu("&Help", "mnu_help");
-    mnu_update = make.item(mnu_help, "&Update", "mnu_update");
-    mnu_feedback = make.item(mnu_help, "&Feedback", "mnu_feedback");
-    mnu_htmlhelp = make.item(mnu_help, "&Help", "mnu_htmlhelp");
-    mnu_help->addSeparator();
-    mnu_about = make.item(mnu_help, "&About", "mnu_about");
+    fill(mnu_help, helpItems);
 
-    for (QMenu* m : {mnu_file, menu, mnu_windows, mnu_help})
-        bar->addMenu(m);
     masterMenus_ = {mnu_file, menu, mnu_windows, mnu_help};
-
-    connect(mnu_open, &QAction::triggered, this, &formaster::mnu_open_Click);
-    connect(mnu_options, &QAction::triggered, this, &formaster::mnu_options_Click);
-    connect(mnu_exit, &QAction::triggered, this, &formaster::mnu_exit_Click);
-    connect(mnu_webbrowser, &QAction::triggered, this, &formaster::Image6_Click);
-    connect(mnu_journal, &QAction::triggered, this, &formaster::Image9_Click);
-    connect(mnu_phonebook, &QAction::triggered, this, &formaster::Image12_Click);
-    connect(mnu_homeworkhelp, &QAction::triggered, this, &formaster::Image13_Click);
-    connect(mnu_mp3, &QAction::triggered, this, &formaster::Image7_Click);
-    connect(mnu_search, &QAction::triggered, this, &formaster::Image8_Click);
-    connect(mnu_rights, &QAction::triggered, this, &formaster::Image14_Click);
-    connect(mnu_update, &QAction::triggered, this, &formaster::mnu_update_Click);
-    connect(mnu_feedback, &QAction::triggered, this, &formaster::mnu_feedback_Click);
-    connect(mnu_htmlhelp, &QAction::triggered, this, &formaster::mnu_htmlhelp_Click);
-    connect(mnu_about, &QAction::triggered, this, &formaster::mnu_about_Click);
 }
 
 void formaster::wireButtons()

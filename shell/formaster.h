@@ -191,6 +191,7 @@ protected:
 private:
     struct ButtonDef;
     static const ButtonDef buttonDefs[];
+    struct MenuItemDef;
 
     void buildControls();
     void buildMenus();

@@ -1,11 +1,10 @@
-#include "RegisterWindows.h"
 #include "browser/frmbrowser.h"
 #include "platform/Twips.h"
 #include "platform/fakes/FakeWebBrowser.h"
 #include "shell/App.h"
 #include "shell/ProductSite.h"
 #include "shell/formaster.h"
-#include "support/AppFixture.h"
+#include "support/WindowsFixture.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -25,17 +24,7 @@ using namespace vireo;
 
 namespace {
 
-// An App over fakes with a real master window; every browser window gets a fake component.
-struct Fixture : test::AppFixture {
-    std::unique_ptr<formaster> master;
-
-    Fixture()
-    {
-        registerWindows(app);
-        master = std::make_unique<formaster>(app);
-        app.setMaster(master.get());
-    }
-
+struct Fixture : test::WindowsFixture {
     frmbrowser* open() { return dynamic_cast<frmbrowser*>(app.newBrowser()); }
 
     QList<QMdiSubWindow*> windows() const

@@ -1,11 +1,10 @@
-#include "RegisterWindows.h"
 #include "browser/ImPanel.h"
 #include "browser/frmbrowser.h"
 #include "parental/frmmisc.h"
 #include "platform/fakes/FakeWebBrowser.h"
 #include "shell/App.h"
 #include "shell/formaster.h"
-#include "support/AppFixture.h"
+#include "support/WindowsFixture.h"
 
 #include <QAction>
 #include <QFile>
@@ -20,18 +19,7 @@ using namespace vireo;
 
 namespace {
 
-// An App over fakes with a real master window; every browser window gets a fake component.
-struct Fixture : test::AppFixture {
-    std::unique_ptr<formaster> master;
-
-    Fixture()
-    {
-        registerWindows(app);
-        master = std::make_unique<formaster>(app);
-        app.setMaster(master.get());
-    }
-    ~Fixture() { delete app.openWindow(app.configKind); }
-
+struct Fixture : test::WindowsFixture {
     frmbrowser* open()
     {
         auto* w = dynamic_cast<frmbrowser*>(app.newBrowser());

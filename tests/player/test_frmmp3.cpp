@@ -8,6 +8,7 @@
 #include "shell/ImageBox.h"
 #include "shell/formaster.h"
 #include "support/AppFixture.h"
+#include "support/TextLists.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,17 +21,9 @@
 
 using namespace vireo;
 using vireo::test::id3v1;
+using vireo::test::sl;
 
 namespace {
-
-// Lists of plain ASCII texts for the tables.
-inline QStringList sl(std::initializer_list<const char*> texts)
-{
-    QStringList out;
-    for (const char* t : texts)
-        out.append(QString::fromUtf8(t));
-    return out;
-}
 
 QStringList texts(const QListWidget* list)
 {
@@ -88,26 +81,26 @@ Playlist threeSongs()
 class TestFrmmp3 : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void window_frame();
-    void add_song_data();
-    void add_song();
-    void delete_song_data();
-    void delete_song();
-    void load_list();
-    void load_list_cancelled();
-    void save_list_writes_without_dialog();
-    void clear_all_then_save_asks_for_a_name();
-    void save_dialog_cancelled_writes_nothing();
-    void failed_save_reports_nothing();
-    void carry_over_round_trip();
-    void fold_and_help();
-    void master_opens_command_line_playlist_data();
-    void master_opens_command_line_playlist();
-    void closing_the_master_keeps_the_playlist();
-    void nul_padded_tag_shows_as_the_controls_show_it();
+    void windowFrame();
+    void addSong_data();
+    void addSong();
+    void deleteSong_data();
+    void deleteSong();
+    void loadList();
+    void loadListCancelled();
+    void saveListWritesWithoutDialog();
+    void clearAllThenSaveAsksForAName();
+    void saveDialogCancelledWritesNothing();
+    void failedSaveReportsNothing();
+    void carryOverRoundTrip();
+    void foldAndHelp();
+    void masterOpensCommandLinePlaylist_data();
+    void masterOpensCommandLinePlaylist();
+    void closingTheMasterKeepsThePlaylist();
+    void nulPaddedTagShowsAsTheControlsShowIt();
 };
 
-void TestFrmmp3::nul_padded_tag_shows_as_the_controls_show_it()
+void TestFrmmp3::nulPaddedTagShowsAsTheControlsShowIt()
 {
     // Taggers often pad ID3v1 fields with NULs. The tag's fields keep them; every control shows
     // its text up to the first NUL, and what is saved from the lists holds none.
@@ -143,7 +136,7 @@ void TestFrmmp3::nul_padded_tag_shows_as_the_controls_show_it()
     QVERIFY(!readAll(rig.carryOver()).contains('\0'));
 }
 
-void TestFrmmp3::window_frame()
+void TestFrmmp3::windowFrame()
 {
     Rig rig;
     auto w = rig.open();
@@ -166,7 +159,7 @@ void TestFrmmp3::window_frame()
     QVERIFY(w->Label9->isVisibleTo(w.get()));
 }
 
-void TestFrmmp3::add_song_data()
+void TestFrmmp3::addSong_data()
 {
     QTest::addColumn<bool>("byButton");
     QTest::addColumn<QByteArray>("tag");
@@ -178,7 +171,7 @@ void TestFrmmp3::add_song_data()
     QTest::newRow("no tag shows the path") << true << QByteArray() << "<path>";
 }
 
-void TestFrmmp3::add_song()
+void TestFrmmp3::addSong()
 {
     QFETCH(bool, byButton);
     QFETCH(QByteArray, tag);
@@ -214,7 +207,7 @@ void TestFrmmp3::add_song()
     QCOMPARE(w->List3->count(), 1);
 }
 
-void TestFrmmp3::delete_song_data()
+void TestFrmmp3::deleteSong_data()
 {
     QTest::addColumn<int>("selected");
     QTest::addColumn<QStringList>("names");
@@ -225,7 +218,7 @@ void TestFrmmp3::delete_song_data()
     QTest::newRow("last") << 2 << sl({"A - One", "B - Two"}) << sl({"/m/1.mp3", "/m/2.mp3"});
 }
 
-void TestFrmmp3::delete_song()
+void TestFrmmp3::deleteSong()
 {
     QFETCH(int, selected);
     Rig rig;
@@ -246,7 +239,7 @@ void TestFrmmp3::delete_song()
     QTEST(texts(w->List2), "names");
 }
 
-void TestFrmmp3::load_list()
+void TestFrmmp3::loadList()
 {
     Rig rig;
     const QString list = rig.path(QStringLiteral("three.vr3"));
@@ -265,7 +258,7 @@ void TestFrmmp3::load_list()
     QCOMPARE(selectedRow(w->List3), -1);
 }
 
-void TestFrmmp3::load_list_cancelled()
+void TestFrmmp3::loadListCancelled()
 {
     Rig rig;
     const QString list = rig.path(QStringLiteral("three.vr3"));
@@ -279,7 +272,7 @@ void TestFrmmp3::load_list_cancelled()
     QCOMPARE(w->Text100->text(), list);
 }
 
-void TestFrmmp3::save_list_writes_without_dialog()
+void TestFrmmp3::saveListWritesWithoutDialog()
 {
     Rig rig;
     const QString from = rig.path(QStringLiteral("three.vr3"));
@@ -296,7 +289,7 @@ void TestFrmmp3::save_list_writes_without_dialog()
     QCOMPARE(selectedRow(w->List3), 2);
 }
 
-void TestFrmmp3::clear_all_then_save_asks_for_a_name()
+void TestFrmmp3::clearAllThenSaveAsksForAName()
 {
     Rig rig;
     const QString list = rig.path(QStringLiteral("three.vr3"));
@@ -326,7 +319,7 @@ void TestFrmmp3::clear_all_then_save_asks_for_a_name()
     QCOMPARE(PlaylistFile::load(list), threeSongs());
 }
 
-void TestFrmmp3::save_dialog_cancelled_writes_nothing()
+void TestFrmmp3::saveDialogCancelledWritesNothing()
 {
     Rig rig;
     auto w = rig.open();
@@ -342,7 +335,7 @@ void TestFrmmp3::save_dialog_cancelled_writes_nothing()
     QCOMPARE(w->List2->count(), 1);
 }
 
-void TestFrmmp3::failed_save_reports_nothing()
+void TestFrmmp3::failedSaveReportsNothing()
 {
     Rig rig;
     QVERIFY(vireo::test::writeFile(rig.path(QStringLiteral("plain")), "x"));
@@ -353,7 +346,7 @@ void TestFrmmp3::failed_save_reports_nothing()
     QCOMPARE(w->Text100->text(), rig.path(QStringLiteral("plain/list.vr3")));
 }
 
-void TestFrmmp3::carry_over_round_trip()
+void TestFrmmp3::carryOverRoundTrip()
 {
     Rig rig;
     const QString tagged = rig.song(QStringLiteral("a.mp3"), id3v1("Song", "Band"));
@@ -386,7 +379,7 @@ void TestFrmmp3::carry_over_round_trip()
     QCOMPARE(rig.open()->List2->count(), 0);
 }
 
-void TestFrmmp3::fold_and_help()
+void TestFrmmp3::foldAndHelp()
 {
     Rig rig;
     auto w = rig.open();
@@ -408,7 +401,7 @@ void TestFrmmp3::fold_and_help()
     QVERIFY(!w->Picture100->isVisibleTo(w.get()));
 }
 
-void TestFrmmp3::master_opens_command_line_playlist_data()
+void TestFrmmp3::masterOpensCommandLinePlaylist_data()
 {
     QTest::addColumn<QString>("commandLine"); // "<list>" stands for an existing playlist file
     QTest::addColumn<QString>("mp3Disabled");
@@ -428,7 +421,7 @@ void TestFrmmp3::master_opens_command_line_playlist_data()
                                      << "" << false << 0;
 }
 
-void TestFrmmp3::master_opens_command_line_playlist()
+void TestFrmmp3::masterOpensCommandLinePlaylist()
 {
     QFETCH(QString, commandLine);
     QFETCH(QString, mp3Disabled);
@@ -465,7 +458,7 @@ void TestFrmmp3::master_opens_command_line_playlist()
     rig.app.setMaster(nullptr);
 }
 
-void TestFrmmp3::closing_the_master_keeps_the_playlist()
+void TestFrmmp3::closingTheMasterKeepsThePlaylist()
 {
     Rig rig;
     rig.app.mp3Kind = {&frmmp3::create, false};

@@ -1,32 +1,25 @@
 #include "player/PlaylistFile.h"
+#include "support/TextLists.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace vireo;
+using vireo::test::sl;
 
 class TestPlaylistFile : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void save_two_entries();
-    void round_trip();
+    void saveTwoEntries();
+    void roundTrip();
     void parse_data();
     void parse();
-    void missing_file();
-    void failed_save();
+    void missingFile();
+    void failedSave();
 };
 
 namespace {
-
-// Lists of plain ASCII texts for the tables.
-inline QStringList sl(std::initializer_list<const char*> texts)
-{
-    QStringList out;
-    for (const char* t : texts)
-        out.append(QString::fromUtf8(t));
-    return out;
-}
 
 Playlist twoSongs()
 {
@@ -45,7 +38,7 @@ QByteArray readAll(const QString& path)
 
 } // namespace
 
-void TestPlaylistFile::save_two_entries()
+void TestPlaylistFile::saveTwoEntries()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("list.vr3"));
@@ -59,7 +52,7 @@ void TestPlaylistFile::save_two_entries()
     QCOMPARE(readAll(path), QByteArray());
 }
 
-void TestPlaylistFile::round_trip()
+void TestPlaylistFile::roundTrip()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("list.vr3"));
@@ -102,14 +95,14 @@ void TestPlaylistFile::parse()
     QTEST(list.paths(), "paths");
 }
 
-void TestPlaylistFile::missing_file()
+void TestPlaylistFile::missingFile()
 {
     QTemporaryDir dir;
     QVERIFY(PlaylistFile::load(dir.filePath(QStringLiteral("none.vr3"))).isEmpty());
     QVERIFY(PlaylistFile::load(dir.path()).isEmpty());
 }
 
-void TestPlaylistFile::failed_save()
+void TestPlaylistFile::failedSave()
 {
     QTemporaryDir dir;
     const QString blocker = dir.filePath(QStringLiteral("file"));

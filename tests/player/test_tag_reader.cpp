@@ -21,9 +21,9 @@ private Q_SLOTS:
     void genres();
     void files_data();
     void files();
-    void tagless_after_tagged();
-    void named_pipe_is_no_file();
-    void genre_table();
+    void taglessAfterTagged();
+    void namedPipeIsNoFile();
+    void genreTable();
 };
 
 namespace {
@@ -165,7 +165,7 @@ void TestTagReader::files()
     QTEST(reader.Genre(), "genre");
 }
 
-void TestTagReader::tagless_after_tagged()
+void TestTagReader::taglessAfterTagged()
 {
     QTemporaryDir dir;
     const QString tagged = dir.filePath(QStringLiteral("a.mp3"));
@@ -190,7 +190,7 @@ void TestTagReader::tagless_after_tagged()
     }
 }
 
-void TestTagReader::named_pipe_is_no_file()
+void TestTagReader::namedPipeIsNoFile()
 {
     // A pipe that nobody writes to would block the reader (and the player's window) for good.
     QTemporaryDir dir;
@@ -213,7 +213,7 @@ void TestTagReader::named_pipe_is_no_file()
     QCOMPARE(read.get(), QString());
 }
 
-void TestTagReader::genre_table()
+void TestTagReader::genreTable()
 {
     const QStringList& names = GenreTable::names();
     QCOMPARE(names.size(), 148);
