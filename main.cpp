@@ -3,6 +3,7 @@
 #include "platform/IniSettingsStore.h"
 #include "platform/ProgramFolder.h"
 #include "platform/QtDialogs.h"
+#include "platform/QtPrinting.h"
 #include "platform/QtWebBrowser.h"
 #include "shell/App.h"
 #include "shell/StartProcedure.h"
@@ -44,6 +45,8 @@ int main(int argc, char* argv[])
     QObject::connect(
         &app, &App::ended, &qapp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
 
+    QtPrinting printing;
+    app.printing = &printing;
     app.newMediaPlayer = [](QObject* parent) -> MediaPlayer* { return new GstMediaPlayer(parent); };
     // bench/first_page.sh asks for a line on stderr when the first page has loaded.
     static bool firstPageToReport = qEnvironmentVariableIsSet("VIREO_REPORT_FIRST_PAGE");

@@ -12,6 +12,7 @@ PACKAGES=(
   libsodium-dev libbenchmark-dev
   libtag1-dev # only as a yardstick in the tag-reader benchmark
   xvfb xauth xdotool imagemagick x11-utils fonts-dejavu-core
+  poppler-utils # pdftotext: the printing tests read back the PDF they print
 )
 
 missing=()

@@ -20,6 +20,7 @@ class PlayerWindow;
 class ConfigWindow;
 class WebBrowser;
 class MediaPlayer;
+class Printing;
 
 // The process-wide values and the one place where windows find each other.
 // Every window gets App& in its constructor; tests build an App over fakes.
@@ -66,6 +67,8 @@ public:
     // here). Each returns an object owned by `parent`, or null when there is no maker.
     std::function<WebBrowser*(QWidget* parent)> newWebBrowser;
     std::function<MediaPlayer*(QObject* parent)> newMediaPlayer;
+    // The print dialog and the printers, filled in the same way; none prints nothing.
+    Printing* printing = nullptr;
 
     // Browser windows are made anew each time. Null when none could be made or the new
     // window closed itself while loading.
