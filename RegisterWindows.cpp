@@ -1,6 +1,7 @@
 #include "RegisterWindows.h"
 
 #include "browser/frmbrowser.h"
+#include "browser/frmdelete.h"
 #include "parental/frmmisc.h"
 #include "player/frmmp3.h"
 #include "shell/App.h"
@@ -14,6 +15,7 @@ void registerWindows(App& app)
     app.mp3Kind = {[](App& a) -> QWidget* { return frmmp3::create(a); }, false};
     app.configKind = {[](App& a) -> QWidget* { return frmmisc::create(a); }, false};
     app.aboutKind = {[](App& a) -> QWidget* { return frmAbout::create(a); }, false};
+    app.organizeKind = {[](App& a) -> QWidget* { return frmdelete::create(a); }, false};
 }
 
 } // namespace vireo

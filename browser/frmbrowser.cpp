@@ -1,6 +1,12 @@
 #include "browser/frmbrowser.h"
 
+#include "browser/Favorites.h"
+#include "browser/HomeworkDirectory.h"
+#include "browser/HomeworkPanel.h"
 #include "browser/ImPanel.h"
+#include "browser/LinkList.h"
+#include "browser/ListChoice.h"
+#include "platform/Dialogs.h"
 #include "platform/Twips.h"
 #include "platform/TwipsGeometry.h"
 #include "platform/WebBrowser.h"
@@ -131,6 +137,9 @@ void frmbrowser::buildControls()
     Picture5 =
         new ImPanel([this](const QString& address) { WebBrowser1_->Navigate(address); }, this);
 
+    homework = new HomeworkPanel(
+        app_.folder(), [this](const QString& address) { WebBrowser1_->Navigate(address); }, this);
+
     Timer1 = makeTimer(this, "Timer1", 500);
     Timer1->start();
 }
@@ -235,14 +244,23 @@ void frmbrowser::wire()
             showLinkPanel(title);
             addlinks(app_.folder().path(file));
             Form_Resize();
+            // Ready for the arrow keys and Return.
+            List2->setFocus();
         });
     }
+
+    ListChoice::attach(List2, [this](int index) { List2_Click(index); });
 
     connect(mnu_searchcd, &QAction::triggered, this, &frmbrowser::mnu_searchcd_Click);
     connect(mnu_cd, &QAction::triggered, this, &frmbrowser::mnu_cd_Click);
     connect(mnu_movie, &QAction::triggered, this, &frmbrowser::mnu_movie_Click);
     connect(mnu_horoscope, &QAction::triggered, this, &frmbrowser::mnu_horoscope_Click);
     connect(mnu_im, &QAction::triggered, this, &frmbrowser::mnu_im_Click);
+
+    connect(mnu_addfavorite, &QAction::triggered, this, &frmbrowser::mnu_addfavorite_Click);
+    connect(mnu_organize, &QAction::triggered, this, &frmbrowser::mnu_organize_Click);
+    connect(&app_.favorites(), &Favorites::changed, this, &frmbrowser::showFavorites);
+    connect(mnu_homeworkhelp, &QAction::triggered, this, &frmbrowser::mnu_homeworkhelp_Click);
 
     connect(mnu_update, &QAction::triggered, this, &frmbrowser::mnu_update_Click);
     connect(mnu_feedback, &QAction::triggered, this, &frmbrowser::mnu_feedback_Click);
@@ -300,6 +318,10 @@ void frmbrowser::Form_Load()
     const QString start = app_.read(settings::startPage);
     if (!start.isEmpty())
         WebBrowser1_->Navigate(start);
+    Favorites& favorites = app_.favorites();
+    if (!favorites.isRead())
+        favorites.addbooks(favorites.path());
+    showFavorites();
 }
 
 void frmbrowser::ptions()
@@ -343,7 +365,49 @@ void frmbrowser::showLinkPanel(const QString& caption)
     applyGeometry();
 }
 
-void frmbrowser::addlinks(const QString&) {}
+void frmbrowser::addlinks(const QString& path)
+{
+    List2->clear();
+    List3->clear();
+    for (const Link& link : LinkList::read(path)) {
+        List2->addItem(link.name);
+        List3->addItem(link.target);
+    }
+}
+
+void frmbrowser::List2_Click(int index)
+{
+    if (index < 0 || index >= List3->count())
+        return;
+    List3->setCurrentRow(index);
+    WebBrowser1_->Navigate(List3->item(index)->text());
+}
+
+void frmbrowser::showFavorites()
+{
+    const QList<Link>& entries = app_.favorites().entries();
+    while (mnubook.size() > entries.size())
+        delete mnubook.takeLast();
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        if (i == mnubook.size()) {
+            auto* item = new QAction(mnu_favorites);
+            item->setObjectName(QStringLiteral("mnubook"));
+            const int index = int(i);
+            connect(item, &QAction::triggered, this, [this, index] { mnubook_Click(index); });
+            mnu_favorites->addAction(item);
+            mnubook.append(item);
+        }
+        // A title is shown as it stands: an ampersand is no mnemonic here.
+        QString caption = entries[i].name;
+        mnubook[i]->setText(caption.replace(QLatin1Char('&'), QStringLiteral("&&")));
+        mnubook[i]->setData(entries[i].target);
+    }
+}
+
+void frmbrowser::helpa(const QString& path)
+{
+    homework->helpa(path);
+}
 
 void frmbrowser::label2_Click()
 {
@@ -582,6 +646,49 @@ void frmbrowser::mnu_movie_Click()
 void frmbrowser::mnu_horoscope_Click()
 {
     WebBrowser1_->Navigate(app_.folder().path(QStringLiteral("\\horo.htm")));
+}
+
+// ---- Favourites and homework help ----------------------------------------------------------
+
+QString frmbrowser::favoritesFullMessage()
+{
+    return QStringLiteral("Your favorites list is full (%1 favorites). Delete some with "
+                          "Organize Favorites, then add this page again.")
+        .arg(Favorites::capacity);
+}
+
+void frmbrowser::mnu_addfavorite_Click()
+{
+    if (!app_.favorites().add(WebBrowser1_->LocationName(), WebBrowser1_->LocationURL()))
+        app_.dialogs().message(favoritesFullMessage());
+}
+
+void frmbrowser::mnu_organize_Click()
+{
+    app_.organize();
+}
+
+void frmbrowser::mnubook_Click(int index)
+{
+    if (index >= 0 && index < mnubook.size())
+        WebBrowser1_->Navigate(mnubook[index]->data().toString());
+}
+
+void frmbrowser::mnu_homeworkhelp_Click()
+{
+    helpa(HomeworkDirectory::subjectFile(app_.folder()));
+    homework->show();
+    // Over the page and the link panel, ready for the arrow keys and Return.
+    homework->raise();
+    homework->List6->setFocus();
+}
+
+void frmbrowser::showHomeworkHelp()
+{
+    homework->show();
+    homework->raise();
+    helpa(HomeworkDirectory::subjectFile(app_.folder()));
+    homework->List6->setFocus();
 }
 
 void frmbrowser::mnu_im_Click()

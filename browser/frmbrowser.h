@@ -15,6 +15,7 @@ class QTimer;
 namespace vireo {
 
 class App;
+class HomeworkPanel;
 class ImPanel;
 class WebBrowser;
 class formaster;
@@ -37,6 +38,7 @@ public:
     QList<QMenu*> childMenus() const override;
     // The design client area: a new window opens at this size.
     QSize sizeHint() const override;
+    void showHomeworkHelp() override;
 
     // Controls. `page` holds the component's view and is what the layout moves.
     QWidget* page;
@@ -47,6 +49,7 @@ public:
     QListWidget* List3;
     QWidget* Picture2;
     ImPanel* Picture5; // the IM panel, floating over the page
+    HomeworkPanel* homework;
     QTimer* Timer1;
 
     QMenu *mnu_start, *mnu_entertainment, *mnu_favorites, *mnu_windows, *mnu_helpmenu;
@@ -56,6 +59,8 @@ public:
     QAction *mnu_bands, *mnu_chat, *mnu_magazines, *mnu_movies, *mnu_music, *mnu_sports, *mnu_tv,
         *mnu_videogames, *mnu_cd, *mnu_movie, *mnu_horoscope, *mnu_im;
     QAction *mnu_addfavorite, *mnu_organize;
+    // One item per favourite, after the Favorites menu's separator, in list order.
+    QList<QAction*> mnubook;
     QAction *mnu_update, *mnu_feedback, *mnu_htmlhelp, *mnu_about;
 
     // Sequences.
@@ -67,8 +72,12 @@ public:
     void gog();
     // Opens the link panel titled `caption`: the steps every category command shares.
     void showLinkPanel(const QString& caption);
-    // Fills the link panel from a link-list file (the link lists are read elsewhere).
+    // Fills the link panel from a link-list file: names in List2, addresses in List3.
     void addlinks(const QString& path);
+    // Gives the Favorites menu one item per favourite of the program's list.
+    void showFavorites();
+    // Loads the homework panel's subjects from a subject file.
+    void helpa(const QString& path);
 
     // The geometry the layout works on, in twips.
     const BrowserGeometry& geometryTwips() const { return geo_; }
@@ -84,6 +93,8 @@ public:
 
     // Controls' events.
     void label2_Click();
+    // Opens the link at `index` of List2 in this window.
+    void List2_Click(int index);
     void Picture2_MouseDown(double x);
     void Picture2_MouseMove(double x);
     void Picture2_MouseUp();
@@ -105,6 +116,14 @@ public:
     void mnu_movie_Click();
     void mnu_horoscope_Click();
     void mnu_im_Click();
+    // Favourites and homework help.
+    void mnu_addfavorite_Click();
+    void mnu_organize_Click();
+    void mnubook_Click(int index);
+    void mnu_homeworkhelp_Click();
+
+    // Why "Add to Favorites" added nothing.
+    static QString favoritesFullMessage();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -12,7 +12,8 @@
 namespace vireo {
 
 App::App(SettingsStore& settings, Dialogs& dialogs, ProgramFolder folder)
-    : settings_(settings), dialogs_(dialogs), folder_(std::move(folder))
+    : settings_(settings), dialogs_(dialogs), folder_(std::move(folder)),
+      favorites_(folder_.path(QStringLiteral("\\bookmarks.vro")))
 {
 }
 
@@ -96,6 +97,8 @@ QWidget* App::openWindow(const WindowKind& kind) const
         return config_;
     if (&kind == &aboutKind)
         return about_;
+    if (&kind == &organizeKind)
+        return organize_;
     return nullptr;
 }
 
@@ -122,6 +125,10 @@ ConfigWindow* App::config()
 QWidget* App::about()
 {
     return single(aboutKind, about_);
+}
+QWidget* App::organize()
+{
+    return single(organizeKind, organize_);
 }
 
 void App::endProgram()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "browser/Favorites.h"
 #include "platform/ProgramFolder.h"
 #include "shell/Settings.h"
 
@@ -52,6 +53,10 @@ public:
     // False when the value could not be stored; the store has reported why.
     bool write(const SettingKey& key, const QString& value);
 
+    // The program's one favourites list, kept in "\bookmarks.vro"; the first browser window
+    // reads it.
+    Favorites& favorites() { return favorites_; }
+
     formaster* master() const { return master_; }
     void setMaster(formaster* master) { master_ = master; }
 
@@ -61,7 +66,8 @@ public:
         std::function<QWidget*(App&)> create;
         bool mdiChild = false;
     };
-    WindowKind browserKind, journalKind, phonebookKind, mp3Kind, optionsKind, configKind, aboutKind;
+    WindowKind browserKind, journalKind, phonebookKind, mp3Kind, optionsKind, configKind, aboutKind,
+        organizeKind;
 
     // Makers of the hosted components, filled in by the program's top level (tests put fakes
     // here). Each returns an object owned by `parent`, or null when there is no maker.
@@ -81,6 +87,8 @@ public:
     QWidget* options();
     ConfigWindow* config();
     QWidget* about();
+    // Organize Favorites.
+    QWidget* organize();
 
     // The single window of a kind if it is open, without opening it.
     QWidget* openWindow(const WindowKind& kind) const;
@@ -100,8 +108,9 @@ private:
     SettingsStore& settings_;
     Dialogs& dialogs_;
     ProgramFolder folder_;
+    Favorites favorites_;
     formaster* master_ = nullptr;
-    QPointer<QWidget> journal_, phonebook_, mp3_, options_, config_, about_;
+    QPointer<QWidget> journal_, phonebook_, mp3_, options_, config_, about_, organize_;
     bool ended_ = false;
 };
 

@@ -934,8 +934,10 @@ void formaster::listChildWindows(QMenu* menu)
 void formaster::openHomeworkHelp()
 {
     BrowserWindow* browser = app_.newBrowser();
-    if (browser)
-        sizeChild(browser->widget(), 5210, 7435);
+    if (!browser)
+        return;
+    browser->showHomeworkHelp();
+    sizeChild(browser->widget(), 5210, 7435);
 }
 
 void formaster::stopBusy()

@@ -106,7 +106,7 @@ public:
     void stopAllowanceTimer();
     // Makes `menu` list the open child windows and activate the one chosen.
     void listChildWindows(QMenu* menu);
-    // Opens a new browser window at the homework panel's size.
+    // Opens a new browser window at the homework panel's size, the panel shown on the subjects.
     void openHomeworkHelp();
 
     // For tests only: the controls, which other windows reach through the operations above.

@@ -17,7 +17,10 @@ public:
     FakeBrowserWindow() : page(this) { setWindowTitle(QStringLiteral("Vireo")); }
     QWidget* widget() override { return this; }
     WebBrowser& WebBrowser1() override { return page; }
+    void showHomeworkHelp() override { ++homeworkShown; }
     FakeWebBrowser page;
+    // How often the homework panel was asked for.
+    int homeworkShown = 0;
 };
 
 // The fake windows made so far, in order; a closed one reads as null.
