@@ -55,7 +55,9 @@ void fill(QListWidget* names, QListWidget* targets, const QString& path)
     if (path.isEmpty())
         return;
     for (const Link& entry : LinkList::read(path)) {
-        names->addItem(entry.name);
+        // The lists are narrow: a long name is read whole in its tooltip.
+        auto* item = new QListWidgetItem(entry.name, names);
+        item->setToolTip(entry.name);
         targets->addItem(entry.target);
     }
 }
@@ -114,9 +116,16 @@ void HomeworkPanel::buildControls()
 
     twips::place(this, 0, 0, 7335, 4815);
     twips::place(Label20, 690, 60, 3600, 420);
-    twips::place(Label10, 630, 630, 2010, 330);
-    twips::place(Label11, 2115, 630, 2115, 225);
-    twips::place(Label12, 4095, 630, 2535, 225);
+    // The steps' boxes overlap their neighbours' (Label10 runs under Label11, Label11 under
+    // Label12): at the design's small font each text ended before the next began. With today's
+    // fonts each step wraps within its own column, down to the lists.
+    twips::place(Label10, 630, 630, 2115 - 630, 1035 - 630);
+    twips::place(Label11, 2115, 630, 4095 - 2115, 1035 - 630);
+    twips::place(Label12, 4095, 630, 2535, 1035 - 630);
+    for (QLabel* step : {Label10, Label11, Label12}) {
+        step->setWordWrap(true);
+        step->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
     twips::place(Label13, 105, 810, 330, 225);
     twips::place(Label14, 1680, 810, 330, 225);
     twips::place(Label15, 3825, 825, 225, 225);

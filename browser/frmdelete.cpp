@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
+#include <algorithm>
 
 namespace vireo {
 
@@ -58,9 +59,15 @@ frmdelete::frmdelete(App& app, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(twips::toPixels(4395), twips::toPixels(4680));
 
+    // The window was laid out for a small font: at a larger one its texts run into each other.
+    QFont small = font();
+    small.setPointSizeF(8);
+    setFont(small);
+
     Label1 =
         label("Label1", "Select then item you want to delete, and press the delete key.", this);
     label2 = label("label2", "Warning: Deleted items cannot be recovered!", this);
+    label2->setWordWrap(false);
     QFont bold = label2->font();
     bold.setBold(true);
     label2->setFont(bold);
@@ -96,6 +103,15 @@ frmdelete::frmdelete(App& app, QWidget* parent)
 
     twips::place(Label1, 615, 75, 3495, 435);
     twips::place(label2, 780, 465, 3465, 210);
+    // One line: the warning may run on to the window's edge, in a smaller size if it must.
+    const int room = twips::toPixels(4395 - 780);
+    while (label2->fontMetrics().horizontalAdvance(label2->text()) > room &&
+           bold.pointSizeF() > 6) {
+        bold.setPointSizeF(bold.pointSizeF() - 0.5);
+        label2->setFont(bold);
+    }
+    const int needed = label2->fontMetrics().horizontalAdvance(label2->text()) + 2;
+    label2->resize(std::max(label2->width(), std::min(room, needed)), label2->height());
     twips::place(ListView1, 60, 705, 4230, 3510);
     twips::place(Command4, 1365, 4305, 855, 330);
     twips::place(Command3, 2310, 4305, 855, 330);

@@ -125,6 +125,11 @@ void TestLinkPanel::anotherCategoryReplacesTheLinks()
     clickRow(w->List2, 1);
     QCOMPARE(f.pages.last()->calls.last(), u"Navigate https://chat-2.example/"_qs);
     QCOMPARE(w->List3->currentRow(), 1);
+    // From the keyboard: the arrows move, Return opens.
+    QTest::keyClick(w->List2, Qt::Key_Up);
+    QCOMPARE(f.pages.last()->calls.size(), 2);
+    QTest::keyClick(w->List2, Qt::Key_Return);
+    QCOMPARE(f.pages.last()->calls.last(), u"Navigate https://chat-1.example/"_qs);
 }
 
 void TestLinkPanel::clickOpensTheAddressUnchanged()
