@@ -22,6 +22,9 @@ QString startPath(const FileDialogRequest& request)
         request.initialFolder.isEmpty() ? QDir::currentPath() : request.initialFolder;
     if (request.initialName.isEmpty())
         return folder;
+    // A full path proposed as the name (the phone book's picture) stands on its own.
+    if (QDir::isAbsolutePath(request.initialName))
+        return request.initialName;
     return folder + QLatin1Char('/') + request.initialName;
 }
 
