@@ -20,8 +20,9 @@ public:
     {
     }
 
-    // Larger files are not entries: they would hold the window for long and fill the memory.
-    static constexpr qint64 maxEntryBytes = 64 * 1024 * 1024;
+    // Larger files are not opened as entries: laying out that much text would hold the window
+    // for minutes. A day's entry of typed text stays far below it.
+    static constexpr qint64 maxEntryBytes = 4 * 1024 * 1024;
 
     // "yyyy mmm d.vjf": the entry of `date`.
     QString entryName(QDate date) const;

@@ -23,7 +23,8 @@ public:
     // Makes an entry of the list the current one, titled "My Thoughts for: " and its date text,
     // and reads it.
     JournalEntries::ReadResult openEntry(const QString& name);
-    // Writes the current entry's file whole. False when it could not be written.
+    // Writes the current entry's file whole. False when it could not be written, or when the
+    // entry's file is there but could not be read: what it holds is not overwritten.
     bool save(const QByteArray& rtf) const;
 
     QString currentName() const { return currentName_; }
@@ -31,10 +32,13 @@ public:
     const JournalEntries& entries() const { return entries_; }
 
 private:
+    JournalEntries::ReadResult read();
+
     JournalEntries entries_;
     QDate today_;
     QString currentName_;
     QString title_;
+    bool writable_ = false;
 };
 
 } // namespace vireo

@@ -146,6 +146,26 @@ private Q_SLOTS:
         QVERIFY(empty.bytes.isEmpty());
     }
 
+    void anEntryThatCannotBeReadIsNotOverwritten()
+    {
+        QTemporaryDir dir;
+        QFile huge(dir.filePath(QStringLiteral("2000 Jan 5.vjf")));
+        QVERIFY(huge.open(QIODevice::WriteOnly));
+        QVERIFY(huge.resize(JournalEntries::maxEntryBytes + 1));
+        huge.close();
+        JournalSession session(JournalEntries(ProgramFolder(dir.path()), english),
+                               QDate(2000, 1, 5));
+        QCOMPARE(session.openToday().status, JournalEntries::ReadStatus::Unreadable);
+        QVERIFY(!session.save("{\\rtf1 x}"));
+        QCOMPARE(huge.size(), JournalEntries::maxEntryBytes + 1);
+
+        // Another entry that reads is written as usual.
+        put(dir.filePath(QStringLiteral("2000 Jan 4.vjf")), "{\\rtf1 y}");
+        QCOMPARE(session.openEntry(QStringLiteral("2000 Jan 4.vjf")).status,
+                 JournalEntries::ReadStatus::Read);
+        QVERIFY(session.save("{\\rtf1 z}"));
+    }
+
     void aFailedWriteLeavesTheOldFile()
     {
         QTemporaryDir dir;
