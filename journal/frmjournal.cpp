@@ -209,7 +209,10 @@ void frmjournal::buildLogon()
     journal_logon->setObjectName(QStringLiteral("journal_logon"));
     journal_logon->setAutoFillBackground(true);
     journal_logon->setFrameShape(QFrame::StyledPanel);
-    journal_logon->setPalette(QGuiApplication::palette());
+    QPalette panel = journal_logon->palette();
+    panel.setColor(QPalette::Window, JournalArt::desk());
+    panel.setColor(QPalette::WindowText, JournalArt::ink());
+    journal_logon->setPalette(panel);
 
     changePassword =
         new QLabel(QStringLiteral("<a href=\"#\">(Change your password)</a>"), journal_logon);
