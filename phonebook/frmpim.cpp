@@ -13,8 +13,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QEvent>
-#include <QFormLayout>
 #include <QFrame>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -36,7 +36,7 @@ namespace {
 Q_LOGGING_CATEGORY(lcPhoneBook, "vireo.phonebook", QtCriticalMsg)
 
 // The window's design client area, in pixels.
-constexpr QSize designSize(560, 380);
+constexpr QSize designSize(540, 262);
 
 QLineEdit* makeEntry(const char* name, const QString& label, QWidget* parent)
 {
@@ -52,6 +52,7 @@ QPlainTextEdit* makeTextBox(const char* name, const QString& label, QWidget* par
     box->setObjectName(QLatin1String(name));
     box->setAccessibleName(label);
     box->setTabChangesFocus(true);
+    box->setMinimumHeight(36);
     return box;
 }
 
@@ -144,12 +145,6 @@ void frmpim::buildControls()
     gohelp = makeButton("gohelp", "Help", int(G::Help));
     gotras = makeButton("gotras", "Clear", int(G::Trash));
 
-    auto* toolbar = new QHBoxLayout;
-    toolbar->setSpacing(2);
-    for (QToolButton* b : {gocrypt, gosave, gotrash, gocopy, gopaste, goprint, gohelp})
-        toolbar->addWidget(b);
-    toolbar->addStretch();
-
     Label15 = new QLabel(QStringLiteral("To view your buddies information, click on their name. "
                                         "To change any information, change the item and click "
                                         "save."),
@@ -183,29 +178,11 @@ void frmpim::buildControls()
     Combo5 = makeList("Combo5", label("Relationship:"), ContactLists::relationships(), this);
     Combo5->setPlaceholderText(ContactLists::noRelationship());
     age = makeEntry("age", label("Age:"), this);
-    age->setMaximumWidth(60);
+    age->setMaximumWidth(44);
     picturepath = makeEntry("picturepath", QString(), this);
     picturepath->hide();
     Text8 = makeEntry("Text8", QString(), this);
     Text8->hide();
-
-    auto* birthday = new QHBoxLayout;
-    birthday->addWidget(Combo3, 3);
-    birthday->addWidget(Combo2, 2);
-    birthday->addWidget(Combo4, 2);
-
-    address->setMinimumHeight(40);
-    commentsk->setMinimumHeight(40);
-    auto* form = new QFormLayout;
-    form->setVerticalSpacing(4);
-    form->addRow(label("Name:"), namet);
-    form->addRow(label("Phone Number:"), phone);
-    form->addRow(label("E-mail:"), emailk);
-    form->addRow(label("Address:"), address);
-    form->addRow(label("Birthday:"), birthday);
-    form->addRow(label("Relationship:"), Combo5);
-    form->addRow(label("Age:"), age);
-    form->addRow(label("Comments:"), commentsk);
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -219,21 +196,62 @@ void frmpim::buildControls()
     Command6->setObjectName(QStringLiteral("Command6"));
     Command6->setAutoDefault(false);
 
-    auto* pictureColumn = new QVBoxLayout;
-    pictureColumn->addWidget(Image1, 0, Qt::AlignHCenter);
-    pictureColumn->addWidget(Command6);
-    pictureColumn->addStretch();
+    // Laid out to fit the master window's child area at its design size: the commands and the
+    // instruction share the top row, the picture stands beside the short boxes, and the two long
+    // boxes sit side by side under them.
+    auto* top = new QHBoxLayout;
+    top->setSpacing(2);
+    for (QToolButton* b : {gocrypt, gosave, gotrash, gocopy, gopaste, goprint, gohelp})
+        top->addWidget(b);
+    top->addSpacing(8);
+    top->addWidget(Label15, 1);
+
+    auto* birthday = new QHBoxLayout;
+    birthday->addWidget(Combo3, 3);
+    birthday->addWidget(Combo2, 2);
+    birthday->addWidget(Combo4, 2);
+    auto* relationship = new QHBoxLayout;
+    relationship->addWidget(Combo5, 1);
+    relationship->addWidget(new QLabel(label("Age:"), this));
+    relationship->addWidget(age);
+
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(3);
+    auto row = [&](int at, const char* text, QWidget* box, QLayout* boxes = nullptr) {
+        auto* caption = new QLabel(label(text), this);
+        caption->setBuddy(box);
+        grid->addWidget(caption, at, 0);
+        if (boxes)
+            grid->addLayout(boxes, at, 1);
+        else
+            grid->addWidget(box, at, 1);
+    };
+    row(0, "Name:", namet);
+    row(1, "Phone Number:", phone);
+    row(2, "E-mail:", emailk);
+    row(3, "Birthday:", Combo3, birthday);
+    row(4, "Relationship:", Combo5, relationship);
+    grid->addWidget(Image1, 0, 2, 5, 1, Qt::AlignHCenter | Qt::AlignTop);
+
+    auto* longBoxes = new QGridLayout;
+    longBoxes->setVerticalSpacing(1);
+    longBoxes->addWidget(new QLabel(label("Address:"), this), 0, 0);
+    longBoxes->addWidget(new QLabel(label("Comments:"), this), 0, 1);
+    longBoxes->addWidget(address, 1, 0);
+    longBoxes->addWidget(commentsk, 1, 1);
+    grid->addLayout(longBoxes, 5, 0, 1, 2);
+    grid->addWidget(Command6, 5, 2, Qt::AlignTop);
+    grid->setRowStretch(5, 1);
 
     auto* body = new QHBoxLayout;
-    body->addLayout(listColumn, 3);
-    body->addLayout(form, 7);
-    body->addLayout(pictureColumn, 0);
+    body->addLayout(listColumn, 2);
+    body->addLayout(grid, 7);
 
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(8, 2, 8, 6);
-    layout->setSpacing(4);
-    layout->addLayout(toolbar);
-    layout->addWidget(Label15);
+    layout->setContentsMargins(6, 2, 6, 4);
+    layout->setSpacing(3);
+    layout->addLayout(top);
     layout->addLayout(body, 1);
 }
 
