@@ -32,6 +32,8 @@ int main(int argc, char* argv[])
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vireo"));
     QApplication::setApplicationVersion(StartProcedure::version());
+    // Ties the windows to the installed desktop entry (its name, icon and launcher).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.vireo.Vireo"));
     // Only the master window's unload or "Exit" ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
     // Outlives every page view, and goes before the engine shuts down with the application.

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Vireo needs to build, run and test.
-# Idempotent: when every package is already present, apt-get is not called at all.
+# Installs the Debian packages Vireo needs to build, run and test, and any named as arguments
+# (scripts/package.sh adds what packaging needs). Idempotent: when every package is already present, apt-get is not called at all.
 set -euo pipefail
 
 PACKAGES=(
@@ -13,6 +13,8 @@ PACKAGES=(
   libtag1-dev # only as a yardstick in the tag-reader benchmark
   xvfb xauth xdotool imagemagick x11-utils fonts-dejavu-core
   poppler-utils # pdftotext: the printing tests read back the PDF they print
+  desktop-file-utils appstream man-db # check the desktop entry, metainfo and manual page
+  "$@"
 )
 
 missing=()
