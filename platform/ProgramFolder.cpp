@@ -1,10 +1,8 @@
 #include "platform/ProgramFolder.h"
 
-#include "platform/Logging.h"
+#include "platform/ShippedData.h"
 
 #include <QDir>
-#include <QDirIterator>
-#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -45,27 +43,13 @@ ProgramFolder ProgramFolder::locate(const QString& executableDir)
                             QStringLiteral("/vireo");
     QDir().mkpath(perUser);
     if (holdsShippedData(shipped))
-        seed(shipped, perUser);
+        ShippedData::update(shipped, perUser, ShippedData::installedVersion());
     return ProgramFolder(perUser);
 }
 
 void ProgramFolder::seed(const QString& from, const QString& to)
 {
-    const QDir source(from);
-    QDirIterator it(from, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString file = it.next();
-        const QString target = to + QLatin1Char('/') + source.relativeFilePath(file);
-        if (QFileInfo::exists(target))
-            continue;
-        QDir().mkpath(QFileInfo(target).absolutePath());
-        QFile original(file);
-        if (!original.copy(target)) {
-            qCWarning(lcFiles) << "cannot copy" << file << "to" << target << original.errorString();
-            continue;
-        }
-        QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::WriteOwner);
-    }
+    ShippedData::update(from, to, QVersionNumber());
 }
 
 QString ProgramFolder::path(const QString& name) const

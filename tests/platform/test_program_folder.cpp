@@ -1,4 +1,5 @@
 #include "platform/ProgramFolder.h"
+#include "platform/ShippedData.h"
 
 #include <QDir>
 #include <QFile>
@@ -37,6 +38,7 @@ private Q_SLOTS:
     void homeVariableWins();
     void buildTreeIsItsOwnFolder();
     void installedCopySeedsOnlyMissingFiles();
+    void installedBinaryUsesTheSeededPerUserFolder();
 };
 
 void TestProgramFolder::pathTurnsBackslashNames_data()
@@ -107,6 +109,27 @@ void TestProgramFolder::installedCopySeedsOnlyMissingFiles()
     ProgramFolder::seed(shipped.path(), user.path());
     QCOMPARE(readFile(user.filePath(QStringLiteral("help.html"))), QByteArray("the user's own"));
     QCOMPARE(readFile(user.filePath(QStringLiteral("sub/a.txt"))), QByteArray("a"));
+}
+
+// An installed binary (prefix/bin) finds its data in prefix/share/vireo, which it cannot write:
+// it runs on the per-user folder, seeded from there and marked with the installed version.
+void TestProgramFolder::installedBinaryUsesTheSeededPerUserFolder()
+{
+    QTemporaryDir prefix;
+    const QString perUser = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                            QStringLiteral("/vireo");
+    QDir(perUser).removeRecursively();
+    QVERIFY(QDir().mkpath(prefix.filePath(QStringLiteral("bin"))));
+    writeFile(prefix.filePath(QStringLiteral("share/vireo/vireo-data.txt")), "x");
+    writeFile(prefix.filePath(QStringLiteral("share/vireo/homework/maths.vht")), "topics");
+
+    const ProgramFolder folder = ProgramFolder::locate(prefix.filePath(QStringLiteral("bin")));
+
+    QCOMPARE(folder.root(), perUser);
+    QCOMPARE(readFile(folder.path(QStringLiteral("\\homework\\maths.vht"))), QByteArray("topics"));
+    QCOMPARE(readFile(folder.path(QStringLiteral("\\vireo-version.txt"))).trimmed(),
+             ShippedData::installedVersion().toString().toLatin1());
+    QDir(perUser).removeRecursively();
 }
 
 QTEST_GUILESS_MAIN(TestProgramFolder)
