@@ -16,6 +16,8 @@ QString MemorySettingsStore::read(const QString& application, const QString& sec
 bool MemorySettingsStore::write(const QString& application, const QString& section,
                                 const QString& key, const QString& value)
 {
+    if (refuseWrites)
+        return false;
     values_.insert(address(application, section, key), value);
     writes_.append({application, section, key, value});
     return true;

@@ -21,6 +21,10 @@ public:
     bool write(const QString& application, const QString& section, const QString& key,
                const QString& value) override;
 
+    // While set, every write is refused (returns false, stores nothing), as a store on a
+    // folder that cannot be written.
+    bool refuseWrites = false;
+
     bool isEmpty() const { return values_.isEmpty(); }
     const QList<Write>& writes() const { return writes_; }
     void clearWrites() { writes_.clear(); }
