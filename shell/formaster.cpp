@@ -1,5 +1,6 @@
 #include "shell/formaster.h"
 
+#include "platform/Dialogs.h"
 #include "platform/Logging.h"
 #include "platform/SettingsStore.h"
 #include "platform/Twips.h"
@@ -10,6 +11,7 @@
 #include "shell/App.h"
 #include "shell/BrowserWindow.h"
 #include "shell/ComboBoxAdapter.h"
+#include "shell/ConfigWindow.h"
 #include "shell/ImageBox.h"
 #include "shell/MdiChild.h"
 #include "shell/MenuBuilder.h"
@@ -52,6 +54,16 @@ QWidget* makeStrip(const char* name, QWidget* parent)
     palette.setColor(QPalette::Window, skin::barBackground());
     strip->setPalette(palette);
     return strip;
+}
+
+// One counted second of the daily allowance. The end-to-end tests shorten it through
+// VIREO_TEST_SECOND_MS so that a minute of allowance passes in a few seconds; the count is of
+// ticks either way.
+int allowanceSecondMs()
+{
+    bool ok = false;
+    const int ms = qEnvironmentVariableIntValue("VIREO_TEST_SECOND_MS", &ok);
+    return ok && ms > 0 ? ms : 1000;
 }
 
 bool goBack(BrowserWindow& w)
@@ -118,7 +130,9 @@ std::unique_ptr<formaster> formaster::create(App& app)
     return window;
 }
 
-formaster::formaster(App& app) : app_(app), log_(app.folder().path(QStringLiteral("\\log.txt")))
+formaster::formaster(App& app)
+    : app_(app), allowance_(app.settings(), app.secondsused, app.browseblocked, *this),
+      log_(app.folder().path(QStringLiteral("\\log.txt")))
 {
     setObjectName(QStringLiteral("formaster"));
     setWindowTitle(QStringLiteral("Vireo"));
@@ -284,12 +298,13 @@ void formaster::buildControls()
 
     Timer1 = makeTimer(this, "Timer1", 3000);
     Timer1->start();
-    Timer4 = makeTimer(this, "Timer4", 1000);
+    Timer4 = makeTimer(this, "Timer4", allowanceSecondMs());
     Timer10 = makeTimer(this, "Timer10", 700);
     Timer20 = makeTimer(this, "Timer20", 700);
     Timer30 = makeTimer(this, "Timer30", 700);
     Timer40 = makeTimer(this, "Timer40", 700);
     connect(Timer1, &QTimer::timeout, this, &formaster::Timer1_Timer);
+    connect(Timer4, &QTimer::timeout, this, &formaster::Timer4_Timer);
     connect(Timer10, &QTimer::timeout, this, &formaster::Timer10_Timer);
     connect(Timer20, &QTimer::timeout, this, &formaster::Timer20_Timer);
     connect(Timer30, &QTimer::timeout, this, &formaster::Timer30_Timer);
@@ -608,6 +623,60 @@ void formaster::MDIForm_Load()
     newme();
     if (app_.isOn(settings::mp3Disabled, SwitchRule::Text))
         mnu_mp3->setVisible(false);
+    checktime();
+}
+
+// ---- Daily allowance -----------------------------------------------------------------------
+
+void formaster::checktime()
+{
+    allowance_.checktime(app_.today);
+}
+
+void formaster::Timer4_Timer()
+{
+    allowance_.tick();
+}
+
+bool formaster::saveSecondsUsed()
+{
+    return allowance_.save();
+}
+
+void formaster::showCount(const QString& count)
+{
+    Text1->setText(count);
+}
+
+bool formaster::ask(const QString& question)
+{
+    return app_.dialogs().askYesNo(question);
+}
+
+void formaster::disableMaster()
+{
+    disableForAllowance();
+}
+
+void formaster::enableMaster()
+{
+    enableAfterOverride();
+}
+
+void formaster::stopCounting()
+{
+    stopAllowanceTimer();
+}
+
+void formaster::openOverride()
+{
+    if (ConfigWindow* window = app_.config())
+        window->showPanel(ConfigWindow::Panel::Override, QStringLiteral("Parental override"));
+}
+
+void formaster::endProgram()
+{
+    app_.endProgram();
 }
 
 // ---- Address box, URL history and browsing log ---------------------------------------------
@@ -711,7 +780,7 @@ void formaster::MDIForm_Unload()
                      static_cast<float>(twips::fromPixels(frame.x())),
                      static_cast<float>(twips::fromPixels(frame.height())),
                      static_cast<float>(twips::fromPixels(frame.width())), windowStateNumber());
-    app_.write(settings::secondsUsed, app_.secondsused);
+    saveSecondsUsed();
     additems();
     aadditems();
     MDIForm_Terminate();
@@ -720,7 +789,7 @@ void formaster::MDIForm_Unload()
 
 void formaster::MDIForm_Terminate()
 {
-    app_.write(settings::secondsUsed, app_.secondsused);
+    saveSecondsUsed();
 }
 
 void formaster::closeEvent(QCloseEvent* event)
@@ -1036,7 +1105,7 @@ void formaster::mnu_exit_Click()
     // Ending here must not let the teen escape the log or the seconds counted; placement and
     // the URL history are left as they were.
     aadditems();
-    app_.write(settings::secondsUsed, app_.secondsused);
+    saveSecondsUsed();
     app_.endProgram();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/Allowance.h"
 #include "shell/AutoComplete.h"
 #include "shell/BrowsingLog.h"
 #include "shell/MasterLayout.h"
@@ -75,7 +76,7 @@ struct formasterControls {
 
 // The master window: the launcher bar, the address box, the status strip and the area in
 // which the browser windows and the other tools open as child windows.
-class formaster : public QMainWindow, private formasterControls {
+class formaster : public QMainWindow, private formasterControls, private AllowanceActions {
     Q_OBJECT
 public:
     // Makes the master window, makes it the App's master and runs its load sequence.
@@ -104,6 +105,9 @@ public:
     void enableAfterOverride();
     void startAllowanceTimer();
     void stopAllowanceTimer();
+    // Stores the browsing seconds counted today with their day; false when the store refused.
+    // Every way out of the program calls it, so the count outlives the run.
+    bool saveSecondsUsed();
     // Makes `menu` list the open child windows and activate the one chosen.
     void listChildWindows(QMenu* menu);
     // Opens a new browser window at the homework panel's size, the panel shown on the subjects.
@@ -120,6 +124,8 @@ public:
     void MDIForm_Terminate();
     void loadSkin();
     void newme();
+    // The start-up check of the daily allowance, the last step of the load.
+    void checktime();
 
     // The URL history (Combo1's list, "\items.txt") and the browsing log (Combo9, "\log.txt").
     // The writes are false when the file could not be written (reported to vireo.files); the
@@ -152,6 +158,7 @@ public:
 
     // Timers.
     void Timer1_Timer();
+    void Timer4_Timer();
     void Timer10_Timer();
     void Timer20_Timer();
     void Timer30_Timer();
@@ -189,6 +196,15 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // What the daily allowance has this window do.
+    void showCount(const QString& count) override;
+    bool ask(const QString& question) override;
+    void disableMaster() override;
+    void enableMaster() override;
+    void stopCounting() override;
+    void openOverride() override;
+    void endProgram() override;
+
     struct ButtonDef;
     static const ButtonDef buttonDefs[];
     struct MenuItemDef;
@@ -204,6 +220,7 @@ private:
     void runCommand(ProgramCommand command);
 
     App& app_;
+    Allowance allowance_;
     BrowsingLog log_;
     ComboBoxAdapter* combo1Box_;
     int indexSeen_ = -1; // Combo1's list index after its last change
