@@ -4,6 +4,7 @@
 #include "browser/frmdelete.h"
 #include "journal/frmjournal.h"
 #include "parental/frmmisc.h"
+#include "parental/frmopt.h"
 #include "phonebook/frmpim.h"
 #include "player/frmmp3.h"
 #include "shell/App.h"
@@ -17,6 +18,7 @@ void registerWindows(App& app)
     app.phonebookKind = {[](App& a) -> QWidget* { return frmpim::create(a); }, true};
     app.journalKind = {[](App& a) -> QWidget* { return frmjournal::create(a); }, true};
     app.mp3Kind = {[](App& a) -> QWidget* { return frmmp3::create(a); }, false};
+    app.optionsKind = {[](App& a) -> QWidget* { return frmopt::create(a); }, false};
     app.configKind = {[](App& a) -> QWidget* { return frmmisc::create(a); }, false};
     app.aboutKind = {[](App& a) -> QWidget* { return frmAbout::create(a); }, false};
     app.organizeKind = {[](App& a) -> QWidget* { return frmdelete::create(a); }, false};

@@ -2,6 +2,7 @@
 #include "platform/GstMediaPlayer.h"
 #include "platform/IniSettingsStore.h"
 #include "platform/ProgramFolder.h"
+#include "platform/QtDesktopCommands.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtPrinting.h"
 #include "platform/QtWebBrowser.h"
@@ -41,8 +42,10 @@ int main(int argc, char* argv[])
 
     IniSettingsStore settings(IniSettingsStore::defaultFolder());
     QtDialogs dialogs;
+    QtDesktopCommands desktop;
     App app(settings, dialogs, ProgramFolder::locate(QApplication::applicationDirPath()));
     app.commandLine = QApplication::arguments().mid(1).join(QLatin1Char(' '));
+    app.desktop = &desktop;
     registerWindows(app);
     QObject::connect(
         &app, &App::ended, &qapp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
@@ -68,9 +71,11 @@ int main(int argc, char* argv[])
     std::unique_ptr<formaster> master;
     TerminationWatcher watcher;
     QObject::connect(&watcher, &TerminationWatcher::terminated, &qapp, [&master, &app] {
-        if (master)
+        if (master) {
+            // Stored first: a child window may still refuse to close.
+            master->saveSecondsUsed();
             master->close();
-        else
+        } else
             app.endProgram();
     });
 

@@ -22,6 +22,7 @@ class ConfigWindow;
 class WebBrowser;
 class MediaPlayer;
 class Printing;
+class DesktopCommands;
 
 // The process-wide values and the one place where windows find each other.
 // Every window gets App& in its constructor; tests build an App over fakes.
@@ -75,6 +76,8 @@ public:
     std::function<MediaPlayer*(QObject* parent)> newMediaPlayer;
     // The print dialog and the printers, filled in the same way; none prints nothing.
     Printing* printing = nullptr;
+    // The desktop's viewer and settings programs (none: the commands that use them do nothing).
+    DesktopCommands* desktop = nullptr;
 
     // Browser windows are made anew each time. Null when none could be made or the new
     // window closed itself while loading.

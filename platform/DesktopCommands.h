@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace vireo {
+
+// The desktop's own programs: the viewer of a kind of file, settings and mixer programs.
+class DesktopCommands {
+public:
+    virtual ~DesktopCommands() = default;
+    // Opens a file in the desktop's viewer for its kind; false when none could be started.
+    virtual bool openDocument(const QString& path) = 0;
+    // Starts the first command whose program is installed (a command is the program and its
+    // arguments), detached and never through a shell. False when none is installed or the one
+    // found could not be started.
+    virtual bool startFirst(const QList<QStringList>& commands) = 0;
+};
+
+} // namespace vireo
