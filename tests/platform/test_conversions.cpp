@@ -102,12 +102,18 @@ void TestConversions::fileFilter_data()
     QTest::addColumn<QString>("windows");
     QTest::addColumn<QString>("qt");
     QTest::newRow("two kinds") << QStringLiteral("MP3 Files(*.mp3)|*.mp3|Wav Files(*.wav)|*.wav")
-                               << QStringLiteral("MP3 Files(*.mp3) (*.mp3);;Wav Files(*.wav) "
-                                                 "(*.wav)");
+                               << QStringLiteral("MP3 Files(*.mp3);;Wav Files(*.wav)");
     QTest::newRow("two patterns") << QStringLiteral("Web Pages (*.htm;*.html)|*.htm;*.html")
-                                  << QStringLiteral("Web Pages (*.htm;*.html) (*.htm *.html)");
+                                  << QStringLiteral("Web Pages (*.htm *.html)");
+    QTest::newRow("all files") << QStringLiteral("All Files (*.*)|*.*")
+                               << QStringLiteral("All Files (*.*)");
     QTest::newRow("description without star") << QStringLiteral("BMP Pictures(.bmp)|*.bmp")
                                               << QStringLiteral("BMP Pictures(.bmp) (*.bmp)");
+    QTest::newRow("description without patterns")
+        << QStringLiteral("Playlists|*.vr3") << QStringLiteral("Playlists (*.vr3)");
+    QTest::newRow("other patterns in the description")
+        << QStringLiteral("Pictures (*.gif)|*.gif;*.jpg")
+        << QStringLiteral("Pictures (*.gif) (*.gif *.jpg)");
 }
 
 void TestConversions::fileFilter()
