@@ -775,15 +775,19 @@ void formaster::MDIForm_Unload()
     if (unloaded_)
         return;
     unloaded_ = true;
-    const QRect frame = geometry().marginsAdded(placedFrame_);
-    Placement::write(app_.settings(), static_cast<float>(twips::fromPixels(frame.y())),
-                     static_cast<float>(twips::fromPixels(frame.x())),
-                     static_cast<float>(twips::fromPixels(frame.height())),
-                     static_cast<float>(twips::fromPixels(frame.width())), windowStateNumber());
-    saveSecondsUsed();
-    additems();
-    aadditems();
-    MDIForm_Terminate();
+    {
+        // One rewrite of the settings file for all of them, however large it has grown.
+        const SettingsBatch batch(app_.settings());
+        const QRect frame = geometry().marginsAdded(placedFrame_);
+        Placement::write(app_.settings(), static_cast<float>(twips::fromPixels(frame.y())),
+                         static_cast<float>(twips::fromPixels(frame.x())),
+                         static_cast<float>(twips::fromPixels(frame.height())),
+                         static_cast<float>(twips::fromPixels(frame.width())), windowStateNumber());
+        saveSecondsUsed();
+        additems();
+        aadditems();
+        MDIForm_Terminate();
+    }
     app_.endProgram();
 }
 

@@ -20,6 +20,15 @@ bool MemorySettingsStore::write(const QString& application, const QString& secti
         return false;
     values_.insert(address(application, section, key), value);
     writes_.append({application, section, key, value});
+    if (openBatches_ == 0)
+        ++writesOutsideBatches_;
+    return true;
+}
+
+bool MemorySettingsStore::endBatch()
+{
+    if (openBatches_ > 0)
+        --openBatches_;
     return true;
 }
 

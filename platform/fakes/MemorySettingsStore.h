@@ -25,14 +25,25 @@ public:
     // folder that cannot be written.
     bool refuseWrites = false;
 
+    void beginBatch() override { ++openBatches_; }
+    bool endBatch() override;
+
     bool isEmpty() const { return values_.isEmpty(); }
+    // How many writes were made while no batch was open (each a rewrite of a real file).
+    qsizetype writesOutsideBatches() const { return writesOutsideBatches_; }
     const QList<Write>& writes() const { return writes_; }
-    void clearWrites() { writes_.clear(); }
+    void clearWrites()
+    {
+        writes_.clear();
+        writesOutsideBatches_ = 0;
+    }
 
 private:
     static QString address(const QString& a, const QString& s, const QString& k);
     QMap<QString, QString> values_;
     QList<Write> writes_;
+    int openBatches_ = 0;
+    qsizetype writesOutsideBatches_ = 0;
 };
 
 } // namespace vireo

@@ -1,5 +1,6 @@
 #include "platform/IniSettingsStore.h"
 #include "platform/Logging.h"
+#include "support/NamedPipe.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,7 +22,31 @@ private Q_SLOTS:
     void unreadableFileReadsEmpty();
     void environmentNamesTheFolder();
     void failedWriteIsFalseAndReported();
+    void filesAndFolderKeptToTheOwner();
+    void openPerUserFolderIsClosed();
+    void namedPipeIsNoFile();
+    void batchStoresOnceAtTheEnd();
 };
+
+namespace {
+
+const QString vro = QStringLiteral("vro");
+const QString ovalo = QStringLiteral("Ovalo");
+const QString pos = QStringLiteral("pos");
+
+QFileDevice::Permissions others()
+{
+    return QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup |
+           QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+}
+
+QByteArray contentOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
 
 void TestSettingsStore::absentKeyIsEmpty()
 {
@@ -143,6 +168,99 @@ void TestSettingsStore::failedWriteIsFalseAndReported()
     QVERIFY(!store.write(QStringLiteral("vro"), QStringLiteral("pos"), QStringLiteral("Top"),
                          QStringLiteral("1200")));
     QLoggingCategory::setFilterRules({});
+}
+
+void TestSettingsStore::filesAndFolderKeptToTheOwner()
+{
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("settings"));
+    IniSettingsStore store(folder);
+    QVERIFY(
+        store.write(ovalo, QStringLiteral("0f"), QStringLiteral("esarin"), QStringLiteral("h")));
+    QVERIFY(store.write(vro, pos, QStringLiteral("Top"), QStringLiteral("1")));
+    QCOMPARE(QFile::permissions(folder) & others(), QFileDevice::Permissions());
+    QVERIFY(QFile::permissions(folder) & QFileDevice::ExeOwner);
+    for (const QString& name : {QStringLiteral("Ovalo.ini"), QStringLiteral("vro.ini")}) {
+        const QString path = folder + QLatin1Char('/') + name;
+        QCOMPARE(QFile::permissions(path) & others(), QFileDevice::Permissions());
+    }
+
+    // A file an older run left readable to all is closed at the next write.
+    const QString ini = folder + QStringLiteral("/Ovalo.ini");
+    QVERIFY(QFile::setPermissions(ini, QFile::permissions(ini) | QFileDevice::ReadOther));
+    IniSettingsStore nextRun(folder);
+    QVERIFY(nextRun.write(ovalo, QStringLiteral("0f"), QStringLiteral("CPUFace"), QString()));
+    QCOMPARE(QFile::permissions(ini) & others(), QFileDevice::Permissions());
+}
+
+void TestSettingsStore::openPerUserFolderIsClosed()
+{
+    QTemporaryDir home;
+    const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
+    const QString folder = home.filePath(QStringLiteral("vireo"));
+    QVERIFY(QDir(home.path()).mkdir(QStringLiteral("vireo")));
+    QVERIFY(QFile::setPermissions(folder, QFile::permissions(folder) | QFileDevice::ReadOther |
+                                              QFileDevice::ExeOther));
+    {
+        IniSettingsStore store(folder);
+        QVERIFY(store.write(vro, pos, QStringLiteral("Top"), QStringLiteral("1")));
+    }
+    QCOMPARE(QFile::permissions(folder) & others(), QFileDevice::Permissions());
+
+    // A folder the user named stays as the user made it.
+    const QString named = home.filePath(QStringLiteral("named"));
+    QVERIFY(QDir(home.path()).mkdir(QStringLiteral("named")));
+    QVERIFY(QFile::setPermissions(named, QFile::permissions(named) | QFileDevice::ReadOther |
+                                             QFileDevice::ExeOther));
+    IniSettingsStore store(named);
+    QVERIFY(store.write(vro, pos, QStringLiteral("Top"), QStringLiteral("1")));
+    QVERIFY(QFile::permissions(named) & QFileDevice::ReadOther);
+    qputenv("XDG_CONFIG_HOME", oldConfig);
+}
+
+void TestSettingsStore::namedPipeIsNoFile()
+{
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath(QStringLiteral("vro.ini"));
+    QVERIFY(test::makeNamedPipe(pipe));
+    IniSettingsStore store(dir.path());
+    QString value = QStringLiteral("(not read)");
+    bool written = true;
+    QVERIFY(test::returnsPromptly(pipe, [&] {
+        value = store.read(vro, pos, QStringLiteral("Top"));
+        written = store.write(vro, pos, QStringLiteral("Top"), QStringLiteral("1"));
+    }));
+    QCOMPARE(value, QString());
+    QVERIFY(!written);
+    // The other application's file is not affected.
+    QVERIFY(store.write(ovalo, QStringLiteral("0f"), QStringLiteral("esarin"), QString()));
+}
+
+void TestSettingsStore::batchStoresOnceAtTheEnd()
+{
+    QTemporaryDir dir;
+    const QString ini = dir.filePath(QStringLiteral("vro.ini"));
+    IniSettingsStore store(dir.path());
+    QVERIFY(store.write(vro, pos, QStringLiteral("Top"), QStringLiteral("1")));
+    const QByteArray before = contentOf(ini);
+    {
+        SettingsBatch batch(store);
+        {
+            SettingsBatch inner(store);
+            QVERIFY(store.write(vro, pos, QStringLiteral("Left"), QStringLiteral("2")));
+        }
+        QVERIFY(store.write(vro, pos, QStringLiteral("Top"), QStringLiteral("3")));
+        QVERIFY(store.write(ovalo, QStringLiteral("0f"), QStringLiteral("esarin"), QString()));
+        // Read back from memory; nothing has reached the disk yet.
+        QCOMPARE(store.read(vro, pos, QStringLiteral("Top")), QStringLiteral("3"));
+        QCOMPARE(contentOf(ini), before);
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("Ovalo.ini"))));
+    }
+    IniSettingsStore nextRun(dir.path());
+    QCOMPARE(nextRun.read(vro, pos, QStringLiteral("Top")), QStringLiteral("3"));
+    QCOMPARE(nextRun.read(vro, pos, QStringLiteral("Left")), QStringLiteral("2"));
+    QVERIFY(QFile::exists(dir.filePath(QStringLiteral("Ovalo.ini"))));
 }
 
 QTEST_GUILESS_MAIN(TestSettingsStore)

@@ -459,6 +459,7 @@ void TestFormaster::closeWritesPlacementAndEnds()
     m.move(30, 40);
     m.resize(700, 500);
     QSignalSpy ended(&f.app, &App::ended);
+    f.settings.clearWrites();
     QVERIFY(m.close());
     QCOMPARE(ended.count(), 1);
     const QRect frame = m.frameGeometry();
@@ -469,6 +470,8 @@ void TestFormaster::closeWritesPlacementAndEnds()
     QCOMPARE(
         f.settings.read(QStringLiteral("vro"), QStringLiteral("settings"), QStringLiteral("ole")),
         QStringLiteral("42"));
+    // All of them in one batch: the settings file is rewritten once, not once a value.
+    QCOMPARE(f.settings.writesOutsideBatches(), 0);
 }
 
 // Closing the master window closes its children first, each with its own closing handling,
