@@ -52,11 +52,17 @@ QString Passwords::hash(const QString& text)
     return QString::fromLatin1(out);
 }
 
-bool Passwords::verify(Kind kind, const QString& entry) const
+bool Passwords::verify(Kind kind, const QString& entry)
 {
     const QString value = stored(kind);
-    if (!isHash(value))
-        return value == entry;
+    if (!isHash(value)) {
+        if (value != entry)
+            return false;
+        // The typed form leaves the file at the first chance: the right entry is in hand.
+        if (!value.isEmpty())
+            set(kind, entry);
+        return true;
+    }
     if (!sodiumReady())
         return false;
     const QByteArray hashText = value.toLatin1();

@@ -10,7 +10,8 @@ struct SettingKey;
 // The parental and the teen password, in the settings store ("Ovalo" / "0f"). Nothing else
 // reads or writes their keys. A password is stored as an Argon2id hash, never as typed; the
 // empty password is stored as the empty text. A stored value that is not such a hash was
-// written by the Windows program, which stored passwords as typed: it is compared as text.
+// written by the Windows program, which stored passwords as typed: it is compared as text,
+// and once an entry has matched it, its hash takes its place.
 // Every check reads the stored value at the moment it is made, and comparison is exact: case
 // and spaces count.
 class Passwords {
@@ -19,7 +20,7 @@ public:
 
     explicit Passwords(SettingsStore& settings) : settings_(settings) {}
 
-    bool verify(Kind kind, const QString& entry) const;
+    bool verify(Kind kind, const QString& entry);
     // False when the store could not keep it.
     bool set(Kind kind, const QString& text);
 

@@ -75,6 +75,14 @@ private Q_SLOTS:
             if (entry == QLatin1String("<hash>"))
                 entry = value;
             QCOMPARE(Passwords(settings).verify(kind, entry), accepted);
+            // A value stored as typed gives way to its hash once it has been matched.
+            const QString after = settings.read(app, section, keyOf(kind));
+            if (!hashed && accepted && !stored.isEmpty()) {
+                QVERIFY(Passwords::isHash(after));
+                QVERIFY(Passwords(settings).verify(kind, entry));
+            } else {
+                QCOMPARE(after, value);
+            }
             // The other kind's key is not consulted.
             const Kind other = kind == Kind::Parental ? Kind::Teen : Kind::Parental;
             QCOMPARE(Passwords(settings).verify(other, QString()), true);
@@ -165,6 +173,28 @@ private Q_SLOTS:
         IniSettingsStore again(dir.path());
         QVERIFY(Passwords(again).verify(Kind::Teen, QStringLiteral("TeenChanged3")));
         QVERIFY(!Passwords(again).verify(Kind::Teen, QStringLiteral("TeenSecret2")));
+    }
+
+    // A file of the Windows program: a wrong entry leaves it as it was, the right one replaces
+    // the typed password by its hash.
+    void aTypedPasswordIsHashedAfterItsFirstMatch()
+    {
+        QTemporaryDir dir;
+        QFile file(dir.filePath(QStringLiteral("Ovalo.ini")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[0f]\nesarin=Tiger7\nCPUFace=cub\n");
+        file.close();
+        IniSettingsStore settings(dir.path());
+        Passwords passwords(settings);
+        QVERIFY(!passwords.verify(Kind::Parental, QStringLiteral("tiger7")));
+        QCOMPARE(settings.read(app, section, keyOf(Kind::Parental)), QStringLiteral("Tiger7"));
+        QVERIFY(passwords.verify(Kind::Parental, QStringLiteral("Tiger7")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray text = file.readAll();
+        QVERIFY2(!text.contains("Tiger7"), text.constData());
+        QVERIFY(text.contains("esarin=$argon2id$"));
+        QVERIFY(text.contains("CPUFace=cub"));
+        QVERIFY(Passwords(settings).verify(Kind::Parental, QStringLiteral("Tiger7")));
     }
 };
 
