@@ -3,21 +3,30 @@
 #include "shell/QuotedFieldReader.h"
 #include "shell/QuotedFieldWriter.h"
 
+#include <QFileInfo>
+
 namespace vireo {
 
 namespace {
 
-Playlist read(QuotedFieldReader& reader)
+Playlist read(QuotedFieldReader& reader, bool* whole)
 {
     Playlist playlist;
+    bool dropped = false;
     do {
         const std::optional<QString> name = reader.readField();
         const std::optional<QString> path = reader.readField();
-        if (!name || !path)
+        if (!name || !path) {
+            dropped = dropped || (name && !name->isEmpty());
             break;
+        }
         if (!name->isEmpty())
             playlist.append(*name, *path);
+        else
+            dropped = dropped || !path->isEmpty();
     } while (!reader.atEnd());
+    if (whole)
+        *whole = reader.readWhole() && !dropped;
     return playlist;
 }
 
@@ -33,18 +42,21 @@ QuotedFieldWriter written(const Playlist& playlist)
 
 } // namespace
 
-Playlist PlaylistFile::load(const QString& path)
+Playlist PlaylistFile::load(const QString& path, bool* whole)
 {
     std::optional<QuotedFieldReader> reader = QuotedFieldReader::open(path);
-    if (!reader)
+    if (!reader) {
+        if (whole)
+            *whole = !QFileInfo::exists(path);
         return {};
-    return read(*reader);
+    }
+    return read(*reader, whole);
 }
 
-Playlist PlaylistFile::parse(const QByteArray& bytes)
+Playlist PlaylistFile::parse(const QByteArray& bytes, bool* whole)
 {
     QuotedFieldReader reader(bytes);
-    return read(reader);
+    return read(reader, whole);
 }
 
 QByteArray PlaylistFile::serialise(const Playlist& playlist)

@@ -3,6 +3,7 @@
 #include "platform/ControlText.h"
 #include "platform/Dialogs.h"
 #include "platform/DragWindow.h"
+#include "platform/Logging.h"
 #include "platform/MediaPlayer.h"
 #include "platform/NullMediaPlayer.h"
 #include "platform/Twips.h"
@@ -432,7 +433,10 @@ void frmmp3::wire()
 
 void frmmp3::Form_Load()
 {
-    loadplaylist(app_.folder().path(PlaylistFile::carryOverName()));
+    bool whole = true;
+    showPlaylist(PlaylistFile::load(app_.folder().path(PlaylistFile::carryOverName()), &whole));
+    if (!whole)
+        partialCarryOver_ = playlist();
     Text100->clear();
     // The component's options 1107, 23 and 24 have no counterpart here. Timer1, Timer3
     // and Timer100 run; Timer7 waits for the first start; random mode is off.
@@ -530,7 +534,13 @@ void frmmp3::saveplaylist()
 
 void frmmp3::endlist()
 {
-    PlaylistFile::save(app_.folder().path(PlaylistFile::carryOverName()), playlist());
+    const QString path = app_.folder().path(PlaylistFile::carryOverName());
+    const Playlist list = playlist();
+    if (partialCarryOver_ && list == *partialCarryOver_) {
+        qCInfo(lcFiles) << "not saved over" << path << "which did not read whole";
+        return;
+    }
+    PlaylistFile::save(path, list);
 }
 
 void frmmp3::addSong()

@@ -188,6 +188,9 @@ private:
 
     App& app_;
     bool unloaded_ = false;
+    // The carry-over list as shown at load, kept only when the file did not read whole: such a
+    // file is saved again only when the user changed the list.
+    std::optional<Playlist> partialCarryOver_;
     class Lists;
     std::unique_ptr<Lists> lists_;
     std::unique_ptr<Transport> transport_;

@@ -1,6 +1,7 @@
 #include "shell/BrowsingLog.h"
 
 #include "platform/Logging.h"
+#include "platform/RegularFile.h"
 
 #include "shell/QuotedFieldWriter.h"
 
@@ -35,17 +36,14 @@ QStringList BrowsingLog::read()
 {
     read_.reset();
     const auto before = fileState();
-    QFile file(path_);
     if (!before) {
         qCWarning(lcFiles) << "cannot read" << path_ << "missing or not a regular file";
         return {};
     }
-    if (!file.open(QIODevice::ReadOnly)) {
-        qCWarning(lcFiles) << "cannot read" << path_ << file.errorString();
+    const std::optional<QByteArray> read = readRegularFile(path_);
+    if (!read)
         return {};
-    }
-    const QByteArray content = file.readAll();
-    file.close();
+    const QByteArray& content = *read;
     QStringList entries = ListFile::parse(content);
     // A file of the old encoding, with empty lines or in another form is rewritten by the first
     // write; one that is already what a write gives is only appended to.
@@ -91,6 +89,9 @@ bool BrowsingLog::write(qsizetype count, const ListFile::EntryAt& entryAt)
     QuotedFieldWriter writer;
     for (qsizetype i = written_->count; i < count; ++i)
         writer.writeText(entryAt(i));
+    // An entry holding a quote changes the file's form, which only a rewrite can do.
+    if (writer.needsNewFormMark())
+        return rewrite(count, entryAt);
     if (!writer.appendTo(path_)) {
         written_.reset();
         lastWrite_ = Write::Failed;

@@ -1,16 +1,15 @@
 #include "shell/QuotedFieldReader.h"
 
-#include "platform/Logging.h"
+#include "platform/RegularFile.h"
 
-#include <QFile>
-#include <QStringDecoder>
+#include <QIODevice>
 
 namespace vireo {
 
 namespace {
 
-constexpr QChar quote = QLatin1Char('"');
-constexpr QChar space = QLatin1Char(' ');
+constexpr char quote = '"';
+constexpr char space = ' ';
 
 // Windows-1252 differs from Latin-1 in 0x80-0x9F; the five unassigned bytes map to themselves.
 constexpr char16_t cp1252High[32] = {
@@ -18,7 +17,7 @@ constexpr char16_t cp1252High[32] = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-QString decodeWindows1252(const QByteArray& bytes)
+QString decodeWindows1252(QByteArrayView bytes)
 {
     QString out;
     out.reserve(bytes.size());
@@ -30,7 +29,7 @@ QString decodeWindows1252(const QByteArray& bytes)
 }
 
 // Only spaces count: a tab is part of an unquoted field, as the format always had it.
-QString trimSpaces(QStringView field)
+QByteArrayView trimSpaces(QByteArrayView field)
 {
     qsizetype begin = 0;
     qsizetype end = field.size();
@@ -38,25 +37,27 @@ QString trimSpaces(QStringView field)
         ++begin;
     while (end > begin && field[end - 1] == space)
         --end;
-    return field.mid(begin, end - begin).toString();
+    return field.sliced(begin, end - begin);
 }
 
 } // namespace
 
-QString QuotedFieldReader::decode(const QByteArray& bytes)
+QString QuotedFieldReader::decode(QByteArrayView bytes)
 {
-    QByteArrayView body(bytes);
-    if (body.startsWith("\xEF\xBB\xBF"))
-        body = body.sliced(3);
-    // Stateless: a sequence cut off at the end of the file is an error, not a pending state.
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(body);
-    if (!utf8.hasError())
-        return text;
+    // The structural bytes (quote, comma, CR, LF, space) are ASCII, never part of a multi-byte
+    // sequence, so a field's bytes are whole characters in either encoding.
+    if (bytes.isValidUtf8())
+        return QString::fromUtf8(bytes);
     return decodeWindows1252(bytes);
 }
 
-QuotedFieldReader::QuotedFieldReader(const QByteArray& bytes) : text_(decode(bytes)) {}
+QuotedFieldReader::QuotedFieldReader(QByteArray bytes) : bytes_(std::move(bytes))
+{
+    if (QByteArrayView(bytes_).startsWith(newFormMark())) {
+        doubledQuotes_ = true;
+        pos_ = newFormMark().size();
+    }
+}
 
 QuotedFieldReader QuotedFieldReader::fromDevice(QIODevice& device)
 {
@@ -65,18 +66,16 @@ QuotedFieldReader QuotedFieldReader::fromDevice(QIODevice& device)
 
 std::optional<QuotedFieldReader> QuotedFieldReader::open(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        qCWarning(lcFiles) << "cannot read" << path << file.errorString();
+    std::optional<QByteArray> content = readRegularFile(path);
+    if (!content)
         return std::nullopt;
-    }
-    return fromDevice(file);
+    return QuotedFieldReader(std::move(*content));
 }
 
 bool QuotedFieldReader::isFieldEnd(qsizetype i) const
 {
-    const QChar c = at(i);
-    return c == QLatin1Char(',') || c == QLatin1Char('\r') || c == QLatin1Char('\n');
+    const char c = bytes_.at(i);
+    return c == ',' || c == '\r' || c == '\n';
 }
 
 // Consumes the comma or line end at pos_, if any.
@@ -84,48 +83,58 @@ void QuotedFieldReader::skipPastFieldEnd()
 {
     if (atEnd())
         return;
-    const QChar c = at(pos_++);
-    if (c == QLatin1Char('\r') && !atEnd() && at(pos_) == QLatin1Char('\n'))
+    const char c = bytes_.at(pos_++);
+    if (c == '\r' && !atEnd() && bytes_.at(pos_) == '\n')
         ++pos_;
+}
+
+// The field that begins after the opening quote at pos_ - 1, up to its closing quote.
+QByteArray QuotedFieldReader::quotedField()
+{
+    QByteArray field;
+    for (;;) {
+        const qsizetype close = bytes_.indexOf(quote, pos_);
+        if (close < 0) {
+            // No closing quote: the field runs to the end of the file.
+            field.append(QByteArrayView(bytes_).sliced(pos_));
+            pos_ = bytes_.size();
+            whole_ = false;
+            return field;
+        }
+        field.append(QByteArrayView(bytes_).sliced(pos_, close - pos_));
+        pos_ = close + 1;
+        if (!doubledQuotes_ || atEnd() || bytes_.at(pos_) != quote)
+            return field;
+        field.append(quote);
+        ++pos_;
+    }
 }
 
 std::optional<QString> QuotedFieldReader::readField()
 {
     if (atEnd())
         return std::nullopt;
-    while (!atEnd() && at(pos_) == space)
+    while (!atEnd() && bytes_.at(pos_) == space)
         ++pos_;
     if (atEnd())
         return QString();
 
-    if (at(pos_) == quote) {
+    if (bytes_.at(pos_) == quote) {
         ++pos_;
-        QString field;
-        for (;;) {
-            const qsizetype close = text_.indexOf(quote, pos_);
-            if (close < 0) {
-                // No closing quote: the field runs to the end of the file.
-                field.append(QStringView(text_).sliced(pos_));
-                pos_ = text_.size();
-                break;
-            }
-            field.append(QStringView(text_).sliced(pos_, close - pos_));
-            pos_ = close + 1;
-            if (atEnd() || at(pos_) != quote)
-                break;
-            field.append(quote);
-            ++pos_;
-        }
+        const QByteArray field = quotedField();
+        const qsizetype rest = pos_;
         while (!atEnd() && !isFieldEnd(pos_))
             ++pos_;
+        if (pos_ != rest)
+            whole_ = false;
         skipPastFieldEnd();
-        return field;
+        return decode(field);
     }
 
     const qsizetype start = pos_;
     while (!atEnd() && !isFieldEnd(pos_))
         ++pos_;
-    QString field = trimSpaces(QStringView(text_).sliced(start, pos_ - start));
+    const QString field = decode(trimSpaces(QByteArrayView(bytes_).sliced(start, pos_ - start)));
     skipPastFieldEnd();
     return field;
 }

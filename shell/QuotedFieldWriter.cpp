@@ -1,15 +1,29 @@
 #include "shell/QuotedFieldWriter.h"
 
 #include "platform/Logging.h"
+#include "platform/RegularFile.h"
+
+#include "shell/QuotedFieldReader.h"
 
 #include <QFile>
 #include <QSaveFile>
 
 namespace vireo {
 
-QByteArray QuotedFieldWriter::line(std::initializer_list<Field> fields)
+namespace {
+
+bool startsWithMark(const QString& path)
 {
-    QByteArray out;
+    QFile file(path);
+    const QByteArrayView mark = QuotedFieldReader::newFormMark();
+    return file.open(QIODevice::ReadOnly) && file.read(mark.size()) == mark;
+}
+
+} // namespace
+
+void QuotedFieldWriter::write(std::initializer_list<Field> fields)
+{
+    QByteArray& out = lines_;
     bool first = true;
     for (const Field& field : fields) {
         if (!first)
@@ -19,19 +33,23 @@ QByteArray QuotedFieldWriter::line(std::initializer_list<Field> fields)
             out.append(QByteArray::number(*number));
             continue;
         }
-        QString text = std::get<QString>(field);
-        text.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+        QByteArray text = std::get<QString>(field).toUtf8();
+        if (text.contains('"')) {
+            text.replace("\"", "\"\"");
+            needsMark_ = true;
+        }
         out.append('"');
-        out.append(text.toUtf8());
+        out.append(text);
         out.append('"');
     }
     out.append("\r\n");
-    return out;
 }
 
-void QuotedFieldWriter::write(std::initializer_list<Field> fields)
+QByteArray QuotedFieldWriter::bytes() const
 {
-    bytes_.append(line(fields));
+    if (!needsMark_)
+        return lines_;
+    return QuotedFieldReader::newFormMark().toByteArray() + lines_;
 }
 
 bool QuotedFieldWriter::saveTo(const QString& path) const
@@ -41,7 +59,8 @@ bool QuotedFieldWriter::saveTo(const QString& path) const
         qCWarning(lcFiles) << "cannot write" << path << file.errorString();
         return false;
     }
-    if (file.write(bytes_) != bytes_.size()) {
+    const QByteArray content = bytes();
+    if (file.write(content) != content.size()) {
         qCWarning(lcFiles) << "cannot write" << path << file.errorString();
         file.cancelWriting();
         return false;
@@ -54,13 +73,26 @@ bool QuotedFieldWriter::saveTo(const QString& path) const
 
 bool QuotedFieldWriter::appendTo(const QString& path) const
 {
+    if (!isRegularOrAbsent(path)) {
+        qCWarning(lcFiles) << "cannot append to" << path << "not a regular file";
+        return false;
+    }
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
         qCWarning(lcFiles) << "cannot append to" << path << file.errorString();
         return false;
     }
     const qint64 before = file.size();
-    if (file.write(bytes_) == bytes_.size() && file.flush())
+    QByteArray added = lines_;
+    if (needsMark_) {
+        if (before == 0) {
+            added.prepend(QuotedFieldReader::newFormMark().toByteArray());
+        } else if (!startsWithMark(path)) {
+            qCWarning(lcFiles) << "not appended to" << path << "a quote needs the file rewritten";
+            return false;
+        }
+    }
+    if (file.write(added) == added.size() && file.flush())
         return true;
     qCWarning(lcFiles) << "cannot append to" << path << file.errorString();
     // A half-written line would read back as a wrong last entry: take it off again.

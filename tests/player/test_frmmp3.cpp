@@ -93,6 +93,8 @@ private Q_SLOTS:
     void saveDialogCancelledWritesNothing();
     void failedSaveReportsNothing();
     void carryOverRoundTrip();
+    void partlyReadCarryOverIsKept_data();
+    void partlyReadCarryOverIsKept();
     void foldAndHelp();
     void masterOpensCommandLinePlaylist_data();
     void masterOpensCommandLinePlaylist();
@@ -377,6 +379,36 @@ void TestFrmmp3::carryOverRoundTrip()
     again->close();
     QCOMPARE(readAll(rig.carryOver()), QByteArray());
     QCOMPARE(rig.open()->List2->count(), 0);
+}
+
+void TestFrmmp3::partlyReadCarryOverIsKept_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("nothing but quotes") << QByteArray(1 << 20, '"');
+    QTest::newRow("one long line") << QByteArray(10 << 20, 'x');
+    QTest::newRow("a pair, then text after a quote")
+        << QByteArray("\"A\"\r\n\"/m/a.mp3\"\r\n\"B\" and more\r\n\"/m/b.mp3\"\r\n");
+}
+
+// What the player could not read whole is not saved over at close: the list it shows holds
+// less than the file. Once the user changes the list, the list is what is saved.
+void TestFrmmp3::partlyReadCarryOverIsKept()
+{
+    QFETCH(QByteArray, content);
+    Rig rig;
+    {
+        QFile file(rig.carryOver());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+    rig.open()->close();
+    QCOMPARE(readAll(rig.carryOver()), content);
+
+    auto w = rig.open();
+    rig.dialogs.fileAnswers << rig.song(QStringLiteral("a.mp3"), id3v1("Song", "Band"));
+    QTest::mouseClick(w->Label13, Qt::LeftButton);
+    w->close();
+    QVERIFY(readAll(rig.carryOver()).contains("Band - Song"));
 }
 
 void TestFrmmp3::foldAndHelp()

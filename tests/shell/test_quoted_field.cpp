@@ -1,5 +1,6 @@
 #include "shell/QuotedFieldReader.h"
 #include "shell/QuotedFieldWriter.h"
+#include "support/NamedPipe.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -15,6 +16,18 @@ QString u(const char* utf8)
     return QString::fromUtf8(utf8);
 }
 
+// The byte-order mark that begins a file of the new form.
+QByteArray newForm(const char* bytes)
+{
+    return QByteArray("\xEF\xBB\xBF") + bytes;
+}
+
+QByteArray contentOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
 } // namespace
 
 class TestQuotedField : public QObject {
@@ -25,6 +38,9 @@ private Q_SLOTS:
     void readingPastTheEndIsAnError();
     void readsFromADevice();
     void missingFileCannotBeOpened();
+    void namedPipeIsNoFile();
+    void readWhole_data();
+    void readWhole();
     void writesLines_data();
     void writesLines();
     void roundTrip_data();
@@ -32,6 +48,8 @@ private Q_SLOTS:
     void saveReplacesTheFileWhole();
     void saveToAMissingFolderFails();
     void appendAddsToTheEnd();
+    void aQuoteMarksTheFile();
+    void appendKeepsTheForm();
 };
 
 void TestQuotedField::readsFields_data()
@@ -51,10 +69,20 @@ void TestQuotedField::readsFields_data()
         << QByteArray("\"say \"hi\" now\"\r\n\"next\"\r\n") << QStringList{u("say "), u("next")};
     QTest::newRow("old form: skipping stops at a comma")
         << QByteArray("\"a \"b, c\"\r\n") << QStringList{u("a "), u("c\"")};
+    QTest::newRow("old form: text ending in a quote, nothing after it lost")
+        << QByteArray("\"x\"\"\r\n\"y\"\r\n\"z\"\r\n") << QStringList{u("x"), u("y"), u("z")};
+    QTest::newRow("old form: text ending in a quote, then a comma")
+        << QByteArray("\"x\"\",\"y\"\r\n") << QStringList{u("x"), u("y")};
+    QTest::newRow("old form: a doubled quote also ends the field")
+        << QByteArray("\"a\"\"b\"\r\n\"c\"\r\n") << QStringList{u("a"), u("c")};
     QTest::newRow("new form: doubled quote is one quote")
-        << QByteArray("\"say \"\"hi\"\"\"\r\n\"next\"\r\n")
-        << QStringList{u("say \"hi\""), u("next")};
-    QTest::newRow("only a quote") << QByteArray("\"\"\"\"\r\n") << QStringList{u("\"")};
+        << newForm("\"say \"\"hi\"\"\"\r\n\"next\"\r\n") << QStringList{u("say \"hi\""), u("next")};
+    QTest::newRow("new form: quote before a comma and a line end")
+        << newForm("\"a\"\",b\"\r\n\"c\"\"\r\nd\"\r\n") << QStringList{u("a\",b"), u("c\"\r\nd")};
+    QTest::newRow("new form: a lone quote still ends the field")
+        << newForm("\"a\"b\"\r\n\"c\"\r\n") << QStringList{u("a"), u("c")};
+    QTest::newRow("new form: only a quote") << newForm("\"\"\"\"\r\n") << QStringList{u("\"")};
+    QTest::newRow("new form: nothing but the mark") << newForm("") << QStringList();
     QTest::newRow("empty quoted field") << QByteArray("\"\"\r\n") << QStringList{QString()};
     QTest::newRow("empty quoted fields on a line")
         << QByteArray("\"\",\"\"\r\n") << QStringList{QString(), QString()};
@@ -92,6 +120,9 @@ void TestQuotedField::readsFields_data()
     QTest::newRow("Windows-1252") << QByteArray("\"caf\xE9 \x80 \x93q\x94\"\r\n")
                                   << QStringList{
                                          u("caf\xC3\xA9 \xE2\x82\xAC \xE2\x80\x9Cq\xE2\x80\x9D")};
+    QTest::newRow("encoding decided per field")
+        << QByteArray("\"caf\xC3\xA9\"\r\n\"caf\xE9\",\"\xE2\x82\xAC\"\r\nna\xEFve\r\n")
+        << QStringList{u("caf\xC3\xA9"), u("caf\xC3\xA9"), u("\xE2\x82\xAC"), u("na\xC3\xAFve")};
     QTest::newRow("UTF-8 cut off at the end is Windows-1252")
         << QByteArray("\"a\"\r\n\xC3") << QStringList{u("a"), u("\xC3\x83")};
     QTest::newRow("a NUL byte is kept")
@@ -136,6 +167,42 @@ void TestQuotedField::missingFileCannotBeOpened()
     QVERIFY(!QuotedFieldReader::open(dir.path()));
 }
 
+void TestQuotedField::namedPipeIsNoFile()
+{
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath(QStringLiteral("items.txt"));
+    QVERIFY(test::makeNamedPipe(pipe));
+    bool opened = true;
+    QVERIFY(
+        test::returnsPromptly(pipe, [&] { opened = QuotedFieldReader::open(pipe).has_value(); }));
+    QVERIFY(!opened);
+    QuotedFieldWriter writer;
+    writer.writeText(u("a"));
+    QVERIFY(test::returnsPromptly(pipe, [&] { opened = writer.appendTo(pipe); }));
+    QVERIFY(!opened);
+}
+
+void TestQuotedField::readWhole_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("whole");
+    QTest::newRow("quoted and unquoted fields") << QByteArray("\"a\",1\r\nb\r\n") << true;
+    QTest::newRow("spaces before a field") << QByteArray("  \"a\"\r\n") << true;
+    QTest::newRow("new form with quotes") << newForm("\"a\"\"\"\r\n") << true;
+    QTest::newRow("text after the closing quote") << QByteArray("\"a\"b\r\n") << false;
+    QTest::newRow("nothing but quotes") << QByteArray(1000, '"') << false;
+    QTest::newRow("no closing quote") << QByteArray("\"a\r\n\"b\r\n") << false;
+}
+
+void TestQuotedField::readWhole()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, whole);
+    QuotedFieldReader reader(bytes);
+    reader.readAll();
+    QCOMPARE(reader.readWhole(), whole);
+}
+
 void TestQuotedField::writesLines_data()
 {
     QTest::addColumn<QList<QuotedFieldWriter::Field>>("fields");
@@ -145,7 +212,6 @@ void TestQuotedField::writesLines_data()
     QTest::newRow("empty text") << QList<F>{F(QString())} << QByteArray("\"\"\r\n");
     QTest::newRow("texts and numbers")
         << QList<F>{F(u("x")), F(12LL), F(-3LL), F(u("y"))} << QByteArray("\"x\",12,-3,\"y\"\r\n");
-    QTest::newRow("quote doubled") << QList<F>{F(u("a\"b"))} << QByteArray("\"a\"\"b\"\r\n");
     QTest::newRow("line break kept inside quotes")
         << QList<F>{F(u("a\r\nb"))} << QByteArray("\"a\r\nb\"\r\n");
     QTest::newRow("UTF-8") << QList<F>{F(u("\xE2\x82\xAC"))} << QByteArray("\"\xE2\x82\xAC\"\r\n");
@@ -182,6 +248,10 @@ void TestQuotedField::roundTrip_data()
     QTest::newRow("a lone quote") << u("\"");
     QTest::newRow("two quotes") << u("\"\"");
     QTest::newRow("quote then line end") << u("a\"\r\nb");
+    QTest::newRow("quote then comma") << u("a\",b");
+    QTest::newRow("quote at the start") << u("\"a");
+    QTest::newRow("quote at the end") << u("a\"");
+    QTest::newRow("quote, comma, quote") << u("\",\"");
     QTest::newRow("line breaks") << u("one\r\ntwo\nthree\rfour");
     QTest::newRow("spaces around") << u("  padded  ");
     QTest::newRow("empty") << QString();
@@ -239,6 +309,48 @@ void TestQuotedField::appendAddsToTheEnd()
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("\"a\"\r\n\"b\"\r\n"));
+}
+
+void TestQuotedField::aQuoteMarksTheFile()
+{
+    QuotedFieldWriter plain;
+    plain.writeText(u("a"));
+    QVERIFY(!plain.needsNewFormMark());
+    QCOMPARE(plain.bytes(), QByteArray("\"a\"\r\n"));
+
+    QuotedFieldWriter quoted;
+    quoted.writeText(u("a"));
+    quoted.writeText(u("x\""));
+    QVERIFY(quoted.needsNewFormMark());
+    QCOMPARE(quoted.bytes(), newForm("\"a\"\r\n\"x\"\"\"\r\n"));
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("list.txt"));
+    QVERIFY(quoted.saveTo(path));
+    QCOMPARE(contentOf(path), quoted.bytes());
+    QCOMPARE(QuotedFieldReader::open(path)->readAll(), (QStringList{u("a"), u("x\"")}));
+}
+
+void TestQuotedField::appendKeepsTheForm()
+{
+    QTemporaryDir dir;
+    QuotedFieldWriter quoted;
+    quoted.writeText(u("q\""));
+    QuotedFieldWriter plain;
+    plain.writeText(u("p"));
+
+    // A new file gets the mark with its first quote; a marked file takes both kinds.
+    const QString marked = dir.filePath(QStringLiteral("marked.txt"));
+    QVERIFY(quoted.appendTo(marked));
+    QVERIFY(plain.appendTo(marked));
+    QVERIFY(quoted.appendTo(marked));
+    QCOMPARE(QuotedFieldReader::open(marked)->readAll(), (QStringList{u("q\""), u("p"), u("q\"")}));
+
+    // A file of the old form is never given a quote it would read differently.
+    const QString old = dir.filePath(QStringLiteral("old.txt"));
+    QVERIFY(plain.appendTo(old));
+    QVERIFY(!quoted.appendTo(old));
+    QCOMPARE(contentOf(old), QByteArray("\"p\"\r\n"));
 }
 
 QTEST_GUILESS_MAIN(TestQuotedField)
