@@ -80,20 +80,32 @@ ImPanel::ImPanel(Navigate navigate, QWidget* parent)
     hide();
 }
 
+// A click is a press and a release of the left button on the same label: a release that ends
+// outside it (the user moved away to think again) does nothing.
 bool ImPanel::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        if (watched == Label5) {
-            Label5_Click();
-            return true;
-        }
-        if (watched == Label8) {
-            Label8_Click();
-            return true;
-        }
+    auto* label = qobject_cast<QLabel*>(watched);
+    const bool isLink = label && (label == Label5 || label == Label8);
+    const QEvent::Type type = event->type();
+    if (!isLink || (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease))
+        return QFrame::eventFilter(watched, event);
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->button() != Qt::LeftButton)
+        return QFrame::eventFilter(watched, event);
+    if (type == QEvent::MouseButtonPress) {
+        pressedLink_ = label;
+        return true;
     }
-    return QFrame::eventFilter(watched, event);
+    const bool clicked =
+        pressedLink_ == label && label->rect().contains(mouse->position().toPoint());
+    pressedLink_ = nullptr;
+    if (clicked) {
+        if (label == Label5)
+            Label5_Click();
+        else
+            Label8_Click();
+    }
+    return true;
 }
 
 // "Send": no check that a screen name is given; the boxes keep their texts.

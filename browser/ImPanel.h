@@ -39,6 +39,7 @@ protected:
 
 private:
     Navigate navigate_;
+    QLabel* pressedLink_ = nullptr;
 };
 
 } // namespace vireo

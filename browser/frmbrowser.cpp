@@ -213,6 +213,8 @@ void frmbrowser::wire()
     connect(WebBrowser1_, &WebBrowser::StatusTextChange, this,
             &frmbrowser::WebBrowser1_StatusTextChange);
     connect(WebBrowser1_, &WebBrowser::TitleChange, this, &frmbrowser::WebBrowser1_TitleChange);
+    connect(WebBrowser1_, &WebBrowser::ExternalAddressNotOpened, this,
+            &frmbrowser::WebBrowser1_ExternalAddressNotOpened);
     connect(Timer1, &QTimer::timeout, this, &frmbrowser::Timer1_Timer);
 
     connect(mnu_webbrowser, &QAction::triggered, this, &frmbrowser::mnu_webbrowser_Click);
@@ -572,6 +574,12 @@ void frmbrowser::WebBrowser1_StatusTextChange(const QString& text)
         m->aadditems();
 }
 
+void frmbrowser::WebBrowser1_ExternalAddressNotOpened(const QString& scheme)
+{
+    app_.dialogs().message(
+        QStringLiteral("No program is set up to open %1: addresses.").arg(scheme));
+}
+
 void frmbrowser::WebBrowser1_TitleChange(const QString&)
 {
     setWindowTitle(WebBrowser1_->LocationName());
@@ -616,11 +624,11 @@ void frmbrowser::mnu_exit_Click()
 
 void frmbrowser::mnu_update_Click()
 {
-    WebBrowser1_->Navigate(site::updatePage());
+    WebBrowser1_->Navigate(app_.folder().path(site::localUpdatePage()));
 }
 void frmbrowser::mnu_feedback_Click()
 {
-    WebBrowser1_->Navigate(site::feedbackPage());
+    WebBrowser1_->Navigate(app_.folder().path(site::localFeedbackPage()));
 }
 
 void frmbrowser::mnu_htmlhelp_Click()

@@ -90,6 +90,8 @@ public:
     void WebBrowser1_ProgressChange(int progress, int progressMax);
     void WebBrowser1_StatusTextChange(const QString& text);
     void WebBrowser1_TitleChange(const QString& text);
+    // The desktop took no program for an address such as "aim:" (the IM panel's Send).
+    void WebBrowser1_ExternalAddressNotOpened(const QString& scheme);
 
     // Controls' events.
     void label2_Click();

@@ -1,5 +1,7 @@
 #include "platform/PageAddress.h"
 
+#include "shell/ServiceAddresses.h"
+
 #include <QRegularExpression>
 
 namespace vireo {
@@ -15,6 +17,21 @@ bool engineScheme(const QString& scheme)
             return true;
     }
     return false;
+}
+
+// "example.com", "www.example.com/x", "localhost", "intranet/page", "10.0.0.1:80": a text
+// whose host part (up to the first "/", "?" or "#") holds no blank and that has a dot or a
+// port in it, names the local host, or goes on with a path.
+bool looksLikeAnAddress(const QString& typed)
+{
+    static const QRegularExpression hostEnd(QStringLiteral("[/?#]"));
+    const qsizetype end = typed.indexOf(hostEnd);
+    const QString host = end < 0 ? typed : typed.first(end);
+    if (host.isEmpty() || host.contains(QRegularExpression(QStringLiteral("\\s"))))
+        return false;
+    return host.contains(QLatin1Char('.')) || host.contains(QLatin1Char(':')) ||
+           host.compare(QLatin1String("localhost"), Qt::CaseInsensitive) == 0 ||
+           (end >= 0 && typed.at(end) == QLatin1Char('/'));
 }
 
 } // namespace
@@ -39,9 +56,11 @@ PageAddress PageAddress::resolve(const QString& text)
         if (!hostAndPort && !engineScheme(scheme))
             return {Kind::External, QUrl(typed, QUrl::TolerantMode)};
     }
+    if (!typed.startsWith(QLatin1Char('/')) && !looksLikeAnAddress(typed))
+        return {Kind::Engine, QUrl(address::webSearch(typed), QUrl::StrictMode)};
     const QUrl url = QUrl::fromUserInput(typed);
     if (!url.isValid())
-        return {};
+        return {Kind::Engine, QUrl(address::webSearch(typed), QUrl::StrictMode)};
     return {Kind::Engine, url};
 }
 

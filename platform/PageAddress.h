@@ -16,7 +16,8 @@ struct PageAddress {
     QUrl url;
 
     // A full address, a partial one ("example.com", "localhost:8080/x"), an absolute local
-    // path, or an address of another scheme.
+    // path, or an address of another scheme. Any other text ("rock bands & R&B", "weather") is
+    // what the user wants searched for: it becomes the web search for that text.
     static PageAddress resolve(const QString& text);
 };
 

@@ -1,6 +1,7 @@
 #include "platform/QtWebBrowser.h"
 
 #include "platform/Dialogs.h"
+#include "platform/Logging.h"
 #include "platform/PageAddress.h"
 
 #include <QDesktopServices>
@@ -125,8 +126,11 @@ void QtWebBrowser::Navigate(const QString& address)
     case PageAddress::Kind::None:
         return;
     case PageAddress::Kind::External:
-        // Without a registered handler this does nothing, as it should.
-        QDesktopServices::openUrl(target.url);
+        // The page stays; the window says so when no program is there to take the address.
+        if (!QDesktopServices::openUrl(target.url)) {
+            qCWarning(lcWeb) << "no program opened" << target.url.scheme() << "address";
+            Q_EMIT ExternalAddressNotOpened(target.url.scheme());
+        }
         return;
     case PageAddress::Kind::Engine:
         view_->load(target.url);
@@ -188,7 +192,9 @@ QString QtWebBrowser::LocationName() const
 
 QString QtWebBrowser::LocationURL() const
 {
-    return view_ ? view_->url().toString() : QString();
+    // The encoded form: the history, the log and the start page keep addresses that work
+    // as they stand ("q=R%26B%20rock"), not the form shown to people.
+    return view_ ? view_->url().toString(QUrl::FullyEncoded) : QString();
 }
 
 void QtWebBrowser::onLoadStarted()

@@ -38,6 +38,9 @@ Q_SIGNALS:
     void StatusTextChange(const QString& text);
     void TitleChange(const QString& text);
     void NewWindow2();
+    // An address the page engine does not show (such as "aim:") was handed to the desktop,
+    // and no program took it.
+    void ExternalAddressNotOpened(const QString& scheme);
 };
 
 } // namespace vireo

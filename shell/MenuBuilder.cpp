@@ -134,10 +134,10 @@ void MenuBuilder::run(ProgramCommand command) const
             app_.endProgram();
         return;
     case ProgramCommand::Update:
-        openPage(site::updatePage());
+        openPage(app_.folder().path(site::localUpdatePage()));
         return;
     case ProgramCommand::Feedback:
-        openPage(site::feedbackPage());
+        openPage(app_.folder().path(site::localFeedbackPage()));
         return;
     case ProgramCommand::HtmlHelp:
         openPage(app_.folder().path(QStringLiteral("\\help.html")));

@@ -5,7 +5,8 @@
 namespace vireo::site {
 
 // Addresses on the product's own web site. The start page a first run stores is the local
-// page "\start.html" of the program folder.
+// page "\start.html" of the program folder. The site does not exist yet: "&Update" and
+// "&Feedback" open the local pages below instead of updatePage() and feedbackPage().
 inline QString updatePage()
 {
     return QStringLiteral("https://www.vireo.example/update/");
@@ -13,6 +14,17 @@ inline QString updatePage()
 inline QString feedbackPage()
 {
     return QStringLiteral("https://www.vireo.example/feedback/");
+}
+
+// Pages of the program folder: this version and how to update the installed package; how to
+// report a problem and what to put in the report.
+inline QString localUpdatePage()
+{
+    return QStringLiteral("\\update.html");
+}
+inline QString localFeedbackPage()
+{
+    return QStringLiteral("\\feedback.html");
 }
 
 // The web search engine whose "/search?q=" the search panel uses; also the address box's

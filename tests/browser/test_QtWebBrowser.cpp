@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -193,6 +194,15 @@ struct Page {
     }
 };
 
+// Takes the addresses the desktop would be given.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public Q_SLOTS:
+    void open(const QUrl& url) { opened.append(url); }
+};
+
 } // namespace
 
 class TestQtWebBrowser : public QObject {
@@ -207,6 +217,8 @@ private Q_SLOTS:
     void missingAndUnreachablePagesRaiseNothing();
     void hoveredLinksReachTheStatusLine();
     void otherSchemesLeaveThePage();
+    void noProgramForAnAddressIsReported();
+    void locationIsTheEncodedAddress();
     void newWindowRequestOpensNothing();
     void printWithoutPrinterDoesNothing();
     void browserWindowDrivesTheMasterWindow();
@@ -269,6 +281,16 @@ void TestQtWebBrowser::partialAddressReachesTheServer()
     QCOMPARE(p.browser.LocationName(), QStringLiteral("Page A"));
     QVERIFY(p.rec.titles.contains(QStringLiteral("Page A|") + server_.url("/a.html")));
     QVERIFY(p.rec.paired());
+}
+
+// The address as stored in the history and the log: every character that needs it encoded,
+// never the decoded form shown to people.
+void TestQtWebBrowser::locationIsTheEncodedAddress()
+{
+    Page p;
+    p.browser.Navigate(server_.url("/a.html?q=R%26B%20rock%20%231"));
+    QVERIFY(p.rec.waitForCompletes(1));
+    QCOMPARE(p.browser.LocationURL(), server_.url("/a.html?q=R%26B%20rock%20%231"));
 }
 
 void TestQtWebBrowser::historyAndReload()
@@ -357,14 +379,41 @@ void TestQtWebBrowser::otherSchemesLeaveThePage()
     p.browser.Navigate(localPage_);
     QVERIFY(p.rec.waitForCompletes(1));
     p.rec.log.clear();
+    // The desktop's handler is stood in for, so that the test opens no real program.
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler(QStringLiteral("aim"), &catcher, "open");
+    QSignalSpy notOpened(&p.browser, &WebBrowser::ExternalAddressNotOpened);
     p.browser.Navigate(QStringLiteral("aim:goim?screenname=somebody"));
     QTest::qWait(400);
+    QDesktopServices::unsetUrlHandler(QStringLiteral("aim"));
+    QCOMPARE(catcher.opened, QList<QUrl>{QUrl(QStringLiteral("aim:goim?screenname=somebody"))});
+    QCOMPARE(notOpened.count(), 0);
     QCOMPARE(p.rec.count(QStringLiteral("Begin")), 0);
     QCOMPARE(p.browser.LocationURL(), QUrl::fromLocalFile(localPage_).toString());
     // An empty address leaves the page as well.
     p.browser.Navigate(QString());
     QTest::qWait(100);
     QCOMPARE(p.rec.count(QStringLiteral("Begin")), 0);
+}
+
+// Where the desktop has nothing that opens addresses, the component says so instead of
+// nothing happening.
+void TestQtWebBrowser::noProgramForAnAddressIsReported()
+{
+    for (const char* opener : {"xdg-open", "google-chrome", "firefox", "mozilla", "opera"}) {
+        if (!QStandardPaths::findExecutable(QLatin1String(opener)).isEmpty())
+            QSKIP("this desktop has a program that takes any address");
+    }
+    if (qEnvironmentVariableIsSet("BROWSER") || qEnvironmentVariableIsSet("DEFAULT_BROWSER"))
+        QSKIP("this desktop names a program that takes any address");
+    Page p;
+    p.browser.Navigate(localPage_);
+    QVERIFY(p.rec.waitForCompletes(1));
+    QSignalSpy notOpened(&p.browser, &WebBrowser::ExternalAddressNotOpened);
+    p.browser.Navigate(QStringLiteral("aim:goim?screenname=somebody"));
+    QCOMPARE(notOpened.count(), 1);
+    QCOMPARE(notOpened.at(0).at(0).toString(), QStringLiteral("aim"));
+    QCOMPARE(p.browser.LocationURL(), QUrl::fromLocalFile(localPage_).toString());
 }
 
 void TestQtWebBrowser::newWindowRequestOpensNothing()

@@ -497,9 +497,10 @@ void TestFrmbrowser::helpCommandsNavigateThisWindow()
     w->mnu_update->trigger();
     w->mnu_feedback->trigger();
     QCOMPARE(fake->calls,
-             (QStringList{QStringLiteral("Navigate ") + f.dir.path() + QStringLiteral("/help.html"),
-                          QStringLiteral("Navigate ") + site::updatePage(),
-                          QStringLiteral("Navigate ") + site::feedbackPage()}));
+             (QStringList{
+                 QStringLiteral("Navigate ") + f.dir.path() + QStringLiteral("/help.html"),
+                 QStringLiteral("Navigate ") + f.dir.path() + QStringLiteral("/update.html"),
+                 QStringLiteral("Navigate ") + f.dir.path() + QStringLiteral("/feedback.html")}));
     // No other window was opened for them.
     QCOMPARE(f.windows().size(), 1);
 }

@@ -160,6 +160,12 @@ private Q_SLOTS:
         frmbrowser* other = f.open();
         QCOMPARE(other->Picture5->message->text(), QStringLiteral("Hello!"));
         QVERIFY(other->Picture5->isHidden());
+        QVERIFY(f.dialogs.messages().isEmpty());
+
+        // No program took the address: the window says so, once.
+        Q_EMIT Fixture::page(w).ExternalAddressNotOpened(QStringLiteral("aim"));
+        QCOMPARE(f.dialogs.messages(),
+                 QStringList{QStringLiteral("No program is set up to open aim: addresses.")});
     }
 
     void theImLabelsOpenTheMessengersHomePage()

@@ -95,6 +95,24 @@ private Q_SLOTS:
         QCOMPARE(sent, (QStringList{site::imHomePage(), site::imHomePage()}));
         QVERIFY(panel->isHidden());
     }
+
+    // Pressed on a label and let go elsewhere (outside it, or on the other label), or let go
+    // without a press on it: no click.
+    void aReleaseOutsideTheLabelDoesNothing()
+    {
+        panel->show();
+        for (QLabel* label : {panel->Label5, panel->Label8}) {
+            QTest::mousePress(label, Qt::LeftButton, {}, QPoint(2, 2));
+            QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(-5, label->height() + 5));
+            QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(2, 2));
+            QTest::mousePress(label, Qt::RightButton, {}, QPoint(2, 2));
+            QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(2, 2));
+        }
+        QTest::mousePress(panel->Label5, Qt::LeftButton, {}, QPoint(2, 2));
+        QTest::mouseRelease(panel->Label8, Qt::LeftButton, {}, QPoint(2, 2));
+        QVERIFY(sent.isEmpty());
+        QVERIFY(panel->isVisible());
+    }
 };
 
 QTEST_MAIN(TestImPanel)

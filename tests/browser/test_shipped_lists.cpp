@@ -4,6 +4,7 @@
 // test reads every shipped file the way the program does and checks what the program relies on.
 
 #include "platform/ProgramFolder.h"
+#include "shell/ProductSite.h"
 #include "shell/QuotedFieldReader.h"
 #include "shell/QuotedFieldWriter.h"
 
@@ -203,6 +204,7 @@ private Q_SLOTS:
     void sites_data();
     void sites();
     void everyHomeworkFileIsNamed();
+    void updateAndFeedbackPages();
 };
 
 void TestShippedLists::initTestCase()
@@ -291,6 +293,29 @@ void TestShippedLists::everyHomeworkFileIsNamed()
         QVERIFY2(named.contains(file), qPrintable(file + QStringLiteral(" is named by no file")));
     }
     QVERIFY(files > 0);
+}
+
+// "&Update" and "&Feedback" open these; the update page names the version that shows it.
+void TestShippedLists::updateAndFeedbackPages()
+{
+    const QString version = QStringLiteral(">%1.%2.%3<")
+                                .arg(VIREO_VERSION_MAJOR)
+                                .arg(VIREO_VERSION_MINOR)
+                                .arg(VIREO_VERSION_PATCH);
+    const struct {
+        QString name;
+        QStringList mentions;
+    } pages[] = {
+        {site::localUpdatePage(), {version, QStringLiteral("apt install --only-upgrade vireo")}},
+        {site::localFeedbackPage(), {QStringLiteral("step by step"), QStringLiteral("About")}},
+    };
+    for (const auto& page : pages) {
+        QFile file(inData(page.name));
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(page.name));
+        const QString text = QString::fromUtf8(file.readAll());
+        for (const QString& mention : page.mentions)
+            QVERIFY2(text.contains(mention), qPrintable(page.name + QLatin1Char(' ') + mention));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestShippedLists)

@@ -1,4 +1,5 @@
 #include "platform/PageAddress.h"
+#include "shell/ServiceAddresses.h"
 
 #include <QTest>
 
@@ -37,6 +38,16 @@ void TestPageAddress::resolve_data()
     QTest::newRow("messenger with message") << "aim:goim?screenname=friend&message=hi%20there" << 2
                                             << "aim:goim?screenname=friend&message=hi%20there";
     QTest::newRow("mail") << "mailto:someone@example.com" << 2 << "mailto:someone@example.com";
+    QTest::newRow("localhost") << "localhost" << 1 << "http://localhost";
+    QTest::newRow("host without dot, with path") << "intranet/page" << 1 << "http://intranet/page";
+    // Text that is no address is searched for, percent-encoded as one query value.
+    const QString search = address::webSearch(QString());
+    QTest::newRow("words") << "rock bands & R&B" << 1
+                           << search + QLatin1String("rock%20bands%20%26%20R%26B");
+    QTest::newRow("one word") << "weather" << 1 << search + QLatin1String("weather");
+    QTest::newRow("words with a dot")
+        << "what is 2.5 kg" << 1 << search + QLatin1String("what%20is%202.5%20kg");
+    QTest::newRow("question") << "why? #1" << 1 << search + QLatin1String("why%3F%20%231");
 }
 
 void TestPageAddress::resolve()

@@ -88,10 +88,10 @@ void TestAbout::helpCommandsOpenNewBrowserWindows()
     QCOMPARE(browsers.size(), 5);
     QCOMPARE(browsers[0]->page.calls, QStringList{help});
     QCOMPARE(browsers[1]->page.calls, QStringList{help});
-    QCOMPARE(browsers[2]->page.calls,
-             QStringList{QStringLiteral("Navigate ") + site::updatePage()});
-    QCOMPARE(browsers[3]->page.calls,
-             QStringList{QStringLiteral("Navigate ") + site::feedbackPage()});
+    QCOMPARE(browsers[2]->page.calls, QStringList{QStringLiteral("Navigate ") +
+                                                  f.dir.filePath(QStringLiteral("update.html"))});
+    QCOMPARE(browsers[3]->page.calls, QStringList{QStringLiteral("Navigate ") +
+                                                  f.dir.filePath(QStringLiteral("feedback.html"))});
     QCOMPARE(browsers[4]->page.calls, QStringList{QStringLiteral("Navigate ") +
                                                   f.dir.filePath(QStringLiteral("rights.html"))});
 }

@@ -101,8 +101,8 @@ void TestMenuBuilder::pagesOpenInNewBrowserWindows()
     QCOMPARE(f.browsers.size(), 4);
     QCOMPARE(f.browsers[0]->page.calls, QStringList{navigate + f.path("\\rights.html")});
     QCOMPARE(f.browsers[1]->page.calls, QStringList{navigate + f.path("\\help.html")});
-    QCOMPARE(f.browsers[2]->page.calls, QStringList{navigate + site::updatePage()});
-    QCOMPARE(f.browsers[3]->page.calls, QStringList{navigate + site::feedbackPage()});
+    QCOMPARE(f.browsers[2]->page.calls, QStringList{navigate + f.path("\\update.html")});
+    QCOMPARE(f.browsers[3]->page.calls, QStringList{navigate + f.path("\\feedback.html")});
 }
 
 // Each single window is made once and brought forward after that, whichever window's menu
