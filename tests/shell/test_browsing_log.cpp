@@ -77,7 +77,8 @@ void TestBrowsingLog::fileEqualsAFullRewrite_data()
         << QByteArray("-")
         << steps("+a w:rewritten +b +c w:appended w:unchanged +d w:appended +a w:appended");
     QTest::newRow("entries with commas and quotes")
-        << QByteArray("-") << steps("+a,b w:rewritten +say\"hi\" +\"\" w:rewritten +c w:appended +d\" w:rewritten");
+        << QByteArray("-")
+        << steps("+a,b w:rewritten +say\"hi\" +\"\" w:rewritten +c w:appended +d\" w:rewritten");
     QTest::newRow("file that is what a write gives is appended to")
         << QByteArray("\"x\"\r\n\"y\"\r\n") << steps("+z w:appended");
     QTest::newRow("old encoding is rewritten once")
