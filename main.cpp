@@ -39,6 +39,7 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     // Outlives every page view, and goes before the engine shuts down with the application.
     QtWebBrowser::ProfileScope webProfile;
+    QtWebBrowser::quietEngineInformation();
 
     IniSettingsStore settings(IniSettingsStore::defaultFolder());
     QtDialogs dialogs;

@@ -1,6 +1,7 @@
 #include "browser/ImPanel.h"
 
 #include "platform/Twips.h"
+#include "shell/DefaultButton.h"
 #include "shell/ProductSite.h"
 #include "shell/ServiceAddresses.h"
 
@@ -75,6 +76,7 @@ ImPanel::ImPanel(Navigate navigate, QWidget* parent)
         link->setCursor(Qt::PointingHandCursor);
         link->installEventFilter(this);
     }
+    setDefaultButton(this, Command6);
     connect(Command6, &QPushButton::clicked, this, &ImPanel::Command6_Click);
     connect(Command7, &QPushButton::clicked, this, &ImPanel::Command7_Click);
     hide();

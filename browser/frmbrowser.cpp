@@ -486,34 +486,29 @@ QWidget* frmbrowser::openDialogOfThisWindow() const
 
 bool frmbrowser::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == label2 && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
-        label2->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
-        label2_Click();
-        return true;
-    }
-    if (watched == Picture2) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        // Only read for the mouse events below.
-        const auto x = [mouse] { return mouse->position().x() * twips::perPixel; };
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-            if (mouse->button() == Qt::LeftButton)
-                Picture2_MouseDown(x());
+    // Only mouse events are QMouseEvents: the type is checked before the event is read as one.
+    const QEvent::Type type = event->type();
+    const bool isMouse = type == QEvent::MouseButtonPress || type == QEvent::MouseMove ||
+                         type == QEvent::MouseButtonRelease;
+    if (!isMouse || (watched != label2 && watched != Picture2))
+        return QWidget::eventFilter(watched, event);
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (watched == label2) {
+        if (type == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton &&
+            label2->rect().contains(mouse->position().toPoint())) {
+            label2_Click();
             return true;
-        case QEvent::MouseMove:
-            if (mouse->buttons() & Qt::LeftButton)
-                Picture2_MouseMove(x());
-            return true;
-        case QEvent::MouseButtonRelease:
-            if (mouse->button() == Qt::LeftButton)
-                Picture2_MouseUp();
-            return true;
-        default:
-            break;
         }
+        return QWidget::eventFilter(watched, event);
     }
-    return QWidget::eventFilter(watched, event);
+    const double x = mouse->position().x() * twips::perPixel;
+    if (type == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton)
+        Picture2_MouseDown(x);
+    else if (type == QEvent::MouseMove && (mouse->buttons() & Qt::LeftButton))
+        Picture2_MouseMove(x);
+    else if (type == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton)
+        Picture2_MouseUp();
+    return true;
 }
 
 void frmbrowser::Picture2_MouseDown(double x)

@@ -3,6 +3,7 @@
 #include "parental/PasswordGate.h"
 #include "parental/PasswordProcedures.h"
 #include "platform/Dialogs.h"
+#include "shell/DefaultButton.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -50,6 +51,7 @@ PasswordChangePanel::PasswordChangePanel(Passwords::Kind kind, SettingsStore& se
     layout->addLayout(form);
     layout->addLayout(buttons);
 
+    setDefaultButton(this, changeButton);
     connect(changeButton, &QPushButton::clicked, this, &PasswordChangePanel::change);
     connect(clearButton, &QPushButton::clicked, this, &PasswordChangePanel::clear);
 }

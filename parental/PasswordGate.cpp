@@ -1,6 +1,7 @@
 #include "parental/PasswordGate.h"
 
 #include "platform/Dialogs.h"
+#include "shell/DefaultButton.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -58,7 +59,7 @@ PasswordGate::PasswordGate(Passwords::Kind kind, Style style, const Texts& texts
     layout->addLayout(buttons);
 
     connect(confirmButton, &QPushButton::clicked, this, &PasswordGate::confirm);
-    connect(entry, &QLineEdit::returnPressed, this, &PasswordGate::confirm);
+    setDefaultButton(this, confirmButton);
     connect(cancelButton, &QPushButton::clicked, this, &PasswordGate::cancelled);
 }
 

@@ -7,7 +7,9 @@
 #include "platform/WebBrowser.h"
 #include "shell/App.h"
 #include "shell/BrowserWindow.h"
+#include "shell/DefaultButton.h"
 #include "shell/ServiceAddresses.h"
+#include "shell/StartProcedure.h"
 #include "shell/formaster.h"
 
 #include <QDir>
@@ -196,6 +198,7 @@ QWidget* frmmisc::buildConfiguration()
 
     Command1 = makeButton("OK", "Command1", panel);
     layout->addLayout(buttonRow({Command1}));
+    setDefaultButton(panel, Command1);
     connect(Command1, &QPushButton::clicked, this, &frmmisc::Command1_Click);
     return panel;
 }
@@ -211,6 +214,7 @@ QWidget* frmmisc::buildWhatsNew()
     row->setContentsMargins(0, 0, 10, 0);
     layout->addStretch();
     layout->addLayout(row);
+    setDefaultButton(panel, Command2);
     connect(Command2, &QPushButton::clicked, this, &frmmisc::Command2_Click);
     return panel;
 }
@@ -234,8 +238,8 @@ QWidget* frmmisc::buildBoxPanel(const BoxPanel& design, QLineEdit*& box, QPushBu
     go = makeButton(design.goText, design.go, panel);
     cancel = makeButton("Cancel", design.cancel, panel);
     layout->addLayout(buttonRow({go, cancel}));
+    setDefaultButton(panel, go);
     connect(go, &QPushButton::clicked, this, design.onGo);
-    connect(box, &QLineEdit::returnPressed, this, design.onGo);
     connect(cancel, &QPushButton::clicked, this, design.onCancel);
     return panel;
 }
@@ -410,6 +414,7 @@ void frmmisc::Command1_Click()
     app_.dialogs().message(firstRunMessage(outcome));
     if (outcome != FirstRunOutcome::BothSet)
         return;
+    StartProcedure::configurationDone(app_.settings());
     // The typed passwords are not kept once stored.
     for (QLineEdit* entry : {parentalSet, parentalConfirm, teenSet, teenConfirm})
         entry->clear();

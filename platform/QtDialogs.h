@@ -19,7 +19,10 @@ public:
     QString saveFile(const FileDialogRequest& request) override;
 
 private:
+    static constexpr int placeTimeoutMs = 1000;
+
     QWidget* parent() const;
+    static void waitUntilPlaced(QWidget* window);
     QPointer<QWidget> parent_;
 };
 

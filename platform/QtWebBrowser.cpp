@@ -7,6 +7,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QLoggingCategory>
 #include <QPageLayout>
 #include <QPageSetupDialog>
 #include <QPrinter>
@@ -66,6 +67,12 @@ QWebEngineProfile* QtWebBrowser::profile()
     sharedProfile->setHttpCacheType(QWebEngineProfile::DiskHttpCache);
     sharedProfile->setPersistentCookiesPolicy(QWebEngineProfile::AllowPersistentCookies);
     return sharedProfile;
+}
+
+void QtWebBrowser::quietEngineInformation()
+{
+    // Rules set here give way to those of the environment.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
 }
 
 void QtWebBrowser::releaseProfile()

@@ -35,6 +35,9 @@ public:
     static QWebEngineProfile* profile();
     // Deletes the profile, flushing cookies to disk. Views still open then are deleted first.
     static void releaseProfile();
+    // Hides the engine's information block (its paths and graphics set-up, printed at every
+    // start) unless QT_LOGGING_RULES or QT_LOGGING_CONF asks for it. Call before the first view.
+    static void quietEngineInformation();
 
     // Keeps the profile for as long as it lives: declare one after the application object and
     // before the windows, so it goes after the last view and before the engine shuts down.

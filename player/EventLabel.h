@@ -1,13 +1,12 @@
 #pragma once
 
-#include <QLabel>
+#include "shell/ClickLabel.h"
 
 namespace vireo {
 
-// A label that acts as a button: it reports the mouse events the player's commands hang on.
-// Click follows a press and a release inside the label, as on a button; a double-click gives
-// one Click and one DblClick.
-class EventLabel : public QLabel {
+// A label that acts as a button: it reports the mouse events the player's commands hang on,
+// as every button of the program does (ClickLabel).
+class EventLabel : public ClickLabel {
     Q_OBJECT
 public:
     EventLabel(const QString& name, const QString& text, QWidget* parent);
@@ -15,21 +14,6 @@ public:
     // The text colour, normally light cyan.
     void setTextColor(const QColor& color);
     QColor textColor() const;
-
-Q_SIGNALS:
-    void MouseDown();
-    void MouseUp();
-    void Click();
-    void DblClick();
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
-
-private:
-    bool pressed_ = false;
-    bool doubleClicked_ = false;
 };
 
 } // namespace vireo

@@ -34,12 +34,14 @@ bool App::write(const SettingKey& key, const QString& value)
     return settings::write(settings_, key, value);
 }
 
-QWidget* App::show(QWidget* window, bool mdiChild)
+QWidget* App::show(QWidget* window, const WindowKind& kind)
 {
     if (!window)
         return nullptr;
     QPointer<QWidget> guard(window);
-    if (mdiChild && master_)
+    if (kind.owned && master_)
+        master_->ownWindow(window);
+    if (kind.mdiChild && master_)
         master_->addChildWindow(window);
     else
         window->show();
@@ -67,7 +69,7 @@ BrowserWindow* App::newBrowser()
 {
     if (!browserKind.create)
         return nullptr;
-    QWidget* window = show(browserKind.create(*this), browserKind.mdiChild);
+    QWidget* window = show(browserKind.create(*this), browserKind);
     return dynamic_cast<BrowserWindow*>(window);
 }
 
@@ -80,7 +82,7 @@ QWidget* App::single(WindowKind& kind, QPointer<QWidget>& slot)
     if (!kind.create)
         return nullptr;
     slot = kind.create(*this);
-    return show(slot, kind.mdiChild);
+    return show(slot, kind);
 }
 
 QWidget* App::openWindow(const WindowKind& kind) const

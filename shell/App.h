@@ -62,10 +62,12 @@ public:
     void setMaster(formaster* master) { master_ = master; }
 
     // How each kind of window is made. The program's top level fills these in; a kind that is
-    // not filled in makes its commands do nothing. `mdiChild` windows open inside the master.
+    // not filled in makes its commands do nothing. `mdiChild` windows open inside the master;
+    // `owned` windows are top-level windows the master owns (formaster::ownWindow).
     struct WindowKind {
         std::function<QWidget*(App&)> create;
         bool mdiChild = false;
+        bool owned = false;
     };
     WindowKind browserKind, journalKind, phonebookKind, mp3Kind, optionsKind, configKind, aboutKind,
         organizeKind;
@@ -105,7 +107,7 @@ Q_SIGNALS:
 
 private:
     QWidget* single(WindowKind& kind, QPointer<QWidget>& slot);
-    QWidget* show(QWidget* window, bool mdiChild);
+    QWidget* show(QWidget* window, const WindowKind& kind);
     static void bringForward(QWidget* window);
 
     SettingsStore& settings_;

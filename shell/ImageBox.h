@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QLabel>
+#include "shell/ClickLabel.h"
+
 #include <QPixmap>
 
 namespace vireo {
@@ -8,7 +9,7 @@ namespace vireo {
 // An image control: shows a bitmap, and reports the mouse as the program's image buttons need.
 // A stretched image keeps its size and scales its bitmap to it; one that is not stretched
 // takes the size of the bitmap it is given, keeping its top-left corner.
-class ImageBox : public QLabel {
+class ImageBox : public ClickLabel {
     Q_OBJECT
 public:
     ImageBox(const QString& name, QWidget* parent, bool stretch = false);
@@ -18,20 +19,14 @@ public:
     bool isStretched() const { return stretch_; }
 
 Q_SIGNALS:
-    void MouseDown();
-    void MouseUp();
     void MouseMove();
-    void Click();
 
 protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     QPixmap picture_;
     bool stretch_;
-    bool pressed_ = false;
 };
 
 } // namespace vireo

@@ -6,6 +6,12 @@
 
 namespace vireo {
 
+// The smallest client area that keeps the launcher bar whole. In width the bird (`bumper`, at
+// W - 900 where the outer width W is the client's plus a 120-twip frame) stays clear of the
+// last launcher, which ends at 6510; in height the navigation bar and the status strip fit.
+inline constexpr double minimumClientWidth = 6510 + 900 - 120;
+inline constexpr double minimumClientHeight = 1080 + 225;
+
 // The master window's skin pieces that follow a resize, as the window lays them out.
 struct MasterGeometry {
     TwipRect midright, midrightbar, topright, botright, botbar, midbar, leftbar, topbar, rightbar,

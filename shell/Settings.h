@@ -72,6 +72,9 @@ inline constexpr SettingKey secondsUsed = option("ole");
 // The browser's start page, and the version that last ran (tells a first run and an update).
 inline constexpr SettingKey startPage = startup("startpage");
 inline constexpr SettingKey versionMarker = startup("version");
+// "1" from a first run until the first-run configuration's OK has stored the passwords: a
+// configuration closed by its close box comes back at the next start.
+inline constexpr SettingKey configurationPending = startup("configure");
 
 // The master window's placement, in twips, and its state: "0" normal, "1" minimized,
 // "2" maximized.

@@ -74,13 +74,25 @@ void StartProcedure::writeUpdateDefaults(SettingsStore& store)
     writeLimitAndPrivacyDefaults(store);
 }
 
+bool StartProcedure::isConfigurationPending(const SettingsStore& store)
+{
+    return settings::read(store, settings::configurationPending) == QLatin1String("1");
+}
+
+void StartProcedure::configurationDone(SettingsStore& store)
+{
+    settings::write(store, settings::configurationPending, QStringLiteral("0"));
+}
+
 StartProcedure::RunKind StartProcedure::run(App& app, const std::function<void()>& openMaster)
 {
     app.today = QDate::currentDate();
     const QString thisVersion = version();
     const RunKind kind = decide(app.settings(), thisVersion);
-    if (kind == RunKind::First)
+    if (kind == RunKind::First) {
         writeFirstRunDefaults(app.settings(), app.folder().path(QStringLiteral("\\start.html")));
+        app.write(settings::configurationPending, QStringLiteral("1"));
+    }
     if (kind != RunKind::Ordinary)
         app.write(settings::versionMarker, thisVersion);
 
@@ -88,14 +100,18 @@ StartProcedure::RunKind StartProcedure::run(App& app, const std::function<void()
     if (app.hasEnded())
         return kind;
 
-    if (kind == RunKind::First) {
+    if (kind == RunKind::AfterUpdate)
+        writeUpdateDefaults(app.settings());
+    // A first run whose configuration was never confirmed goes on where it stopped; its OK
+    // leads to the what's-new page as well.
+    if (kind == RunKind::First || isConfigurationPending(app.settings())) {
         app.dialogs().message(firstRunMessage());
         if (ConfigWindow* config = app.config())
             config->showPanel(ConfigWindow::Panel::Configuration,
                               QStringLiteral("Vireo Configuration"), QSizeF(3330, 5520));
+        return kind;
     }
     if (kind == RunKind::AfterUpdate) {
-        writeUpdateDefaults(app.settings());
         if (ConfigWindow* config = app.config())
             config->showPanel(ConfigWindow::Panel::WhatsNew, QStringLiteral("What's New?"),
                               QSizeF(4815, 6870));

@@ -24,6 +24,11 @@ public:
     static void writeFirstRunDefaults(SettingsStore& settings, const QString& startPage);
     static void writeUpdateDefaults(SettingsStore& settings);
 
+    // From a first run until the first-run configuration's OK has stored the passwords, every
+    // start shows the first-run message and the configuration again.
+    static bool isConfigurationPending(const SettingsStore& settings);
+    static void configurationDone(SettingsStore& settings);
+
     // Runs the whole procedure; `openMaster` creates the master window and shows it.
     static RunKind run(App& app, const std::function<void()>& openMaster);
 

@@ -40,6 +40,7 @@
 #include <QProgressBar>
 #include <QSignalBlocker>
 #include <QTimer>
+#include <QWindow>
 
 namespace vireo {
 
@@ -142,6 +143,8 @@ formaster::formaster(App& app)
     buildControls();
     buildMenus();
     wireButtons();
+    client_->setMinimumSize(twips::toPixels(minimumClientWidth),
+                            twips::toPixels(minimumClientHeight));
     // The design client area is 8370 by 5565 twips, below the menu bar.
     resize(twips::toPixels(8370), twips::toPixels(5565) + menuBar()->sizeHint().height());
 }
@@ -216,7 +219,7 @@ void formaster::buildControls()
     bumper = image("bumper", navbar, 7395, 210, 555, 570, false);
     bumper->setAccessibleName(QStringLiteral("Busy"));
 
-    Combo1 = new QComboBox(navbar);
+    Combo1 = new AddressBox(navbar);
     Combo1->setObjectName(QStringLiteral("Combo1"));
     Combo1->setEditable(true);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
@@ -511,7 +514,8 @@ void formaster::applySkinGeometry(const MasterGeometry& g)
     twips::place(leftbar, g.leftbar);
     twips::place(topbar, g.topbar);
     twips::place(rightbar, g.rightbar);
-    twips::place(Picture1, g.Picture1);
+    // Picture1 is aligned to the bottom edge: an aligned strip always spans the client area,
+    // so the width the resize gives it does not take (narrowed, it would cut off `botright`).
     twips::place(bumper, g.bumper);
     twips::place(Combo1, g.Combo1);
 }
@@ -585,11 +589,16 @@ void formaster::applyPlacement()
         resize(width(), std::max(1, twips::toPixels(*p.height) - frameHeight));
     if (p.width)
         resize(std::max(1, twips::toPixels(*p.width) - frameWidth), height());
-    if (p.windowState) {
-        static const Qt::WindowState states[] = {Qt::WindowNoState, Qt::WindowMinimized,
-                                                 Qt::WindowMaximized};
-        setWindowState(states[*p.windowState]);
-    }
+}
+
+void formaster::applyWindowState()
+{
+    const Placement p = Placement::read(app_.settings());
+    if (!p.windowState)
+        return;
+    static const Qt::WindowState states[] = {Qt::WindowNoState, Qt::WindowMinimized,
+                                             Qt::WindowMaximized};
+    setWindowState(states[*p.windowState]);
 }
 
 void formaster::MDIForm_Load()
@@ -621,6 +630,8 @@ void formaster::MDIForm_Load()
     getitems();
     ggetitems();
     newme();
+    // The first page view makes the native window anew, which forgets a state given before.
+    applyWindowState();
     if (app_.isOn(settings::mp3Disabled, SwitchRule::Text))
         mnu_mp3->setVisible(false);
     checktime();
@@ -742,16 +753,11 @@ void formaster::Combo1_Change()
     // An entry chosen from the list, with the mouse or the arrow keys, stays the one chosen:
     // completing it would jump to an earlier entry that begins with it. It counts as typed, so
     // Backspace takes one character. Typed texts and texts set by a browser window are completed.
-    const int index = Combo1->currentIndex();
-    const bool chosen =
-        index >= 0 && index != indexSeen_ && Combo1->currentText() == Combo1->itemText(index);
-    if (chosen && !completion.busy) {
+    if (Combo1->isChoosingFromList()) {
         completion.lastlength = int(Combo1->currentText().size());
-        indexSeen_ = index;
         return;
     }
     autocomplete(Combo1);
-    indexSeen_ = Combo1->currentIndex();
 }
 
 void formaster::newme()
@@ -836,8 +842,19 @@ QMdiSubWindow* formaster::addChildWindow(QWidget* child)
                 action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
         }
     }
-    sub->show();
+    // The new window opens in front and active, even when the master window is not the active
+    // window (a command of another window opened it); it opens maximised when the active
+    // child is, as every child of an area with a maximised child is.
+    // The current child is the active one, or the one that will be when the master is.
+    const QMdiSubWindow* current = mdiArea->currentSubWindow();
+    const bool maximised = current && current->isMaximized();
+    if (maximised)
+        sub->showMaximized();
+    else
+        sub->show();
     child->show();
+    mdiArea->setActiveSubWindow(sub);
+    sub->raise();
     return sub;
 }
 
@@ -848,6 +865,9 @@ void formaster::sizeChild(QWidget* child, double heightTwips, double widthTwips)
     QWidget* frame = child;
     if (auto* sub = qobject_cast<QMdiSubWindow*>(child->parentWidget()))
         frame = sub;
+    // A maximised window keeps filling the area; a size cannot be given to it.
+    if (frame->isMaximized())
+        return;
     frame->resize(std::max(1, twips::toPixels(widthTwips)),
                   std::max(1, twips::toPixels(heightTwips)));
 }
@@ -1001,7 +1021,42 @@ void formaster::stopAllowanceTimer()
 
 void formaster::listChildWindows(QMenu* menu)
 {
-    attachWindowList(menu, mdiArea);
+    attachWindowList(menu, mdiArea, [this] { return ownedWindows(); });
+}
+
+void formaster::ownWindow(QWidget* window)
+{
+    owned_.removeAll(nullptr);
+    if (!owned_.contains(window))
+        owned_.append(window);
+    // Window managers keep a tool window above the window it belongs to, and minimise it
+    // with it; an ordinary window is left on its own whatever its owner.
+    window->setWindowFlags((window->windowFlags() & ~Qt::WindowType_Mask) | Qt::Tool);
+    window->winId();
+    if (QWindow* handle = window->windowHandle())
+        handle->setTransientParent(windowHandle());
+}
+
+QList<QWidget*> formaster::ownedWindows() const
+{
+    QList<QWidget*> open;
+    for (const QPointer<QWidget>& window : owned_) {
+        if (window && window->isVisible())
+            open.append(window);
+    }
+    return open;
+}
+
+bool formaster::event(QEvent* event)
+{
+    // The page view makes this window's native window anew; the owned windows follow it.
+    if (event->type() == QEvent::WinIdChange) {
+        for (const QPointer<QWidget>& window : owned_) {
+            if (window && window->windowHandle())
+                window->windowHandle()->setTransientParent(windowHandle());
+        }
+    }
+    return QMainWindow::event(event);
 }
 
 void formaster::openHomeworkHelp()

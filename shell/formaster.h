@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/AddressBox.h"
 #include "shell/Allowance.h"
 #include "shell/AutoComplete.h"
 #include "shell/BrowsingLog.h"
@@ -8,6 +9,7 @@
 #include <QMainWindow>
 #include <QMargins>
 #include <QPixmap>
+#include <QPointer>
 #include <memory>
 
 class QComboBox;
@@ -59,9 +61,9 @@ struct formasterControls {
 
     QFrame* Picture5; // hover caption
     QLabel* Label100;
-    QComboBox* Combo1; // address box
-    QComboBox* Combo9; // browsing log, hidden
-    QLabel* Label22;   // status text
+    AddressBox* Combo1; // address box
+    QComboBox* Combo9;  // browsing log, hidden
+    QLabel* Label22;    // status text
     QProgressBar* ProgressBar1;
     QLineEdit* Text1; // browsing-seconds counter, hidden
 
@@ -108,8 +110,14 @@ public:
     // Stores the browsing seconds counted today with their day; false when the store refused.
     // Every way out of the program calls it, so the count outlives the run.
     bool saveSecondsUsed();
-    // Makes `menu` list the open child windows and activate the one chosen.
+    // Makes `menu` list the open child windows and the owned windows, and activate the one
+    // chosen.
     void listChildWindows(QMenu* menu);
+    // Makes a top-level window (the MP3 player) a window this one owns: it stays above this
+    // window, minimises with it and is listed in "Windows". It is not a child: it stays usable
+    // while this window is disabled.
+    void ownWindow(QWidget* window);
+    QList<QWidget*> ownedWindows() const;
     // Opens a new browser window at the homework panel's size, the panel shown on the subjects.
     void openHomeworkHelp();
 
@@ -192,6 +200,7 @@ public:
     int windowStateNumber() const;
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -214,6 +223,7 @@ private:
     void wireButtons();
     void layoutClient();
     void applyPlacement();
+    void applyWindowState();
     void showChildMenus(QMdiSubWindow* active);
     void setMenus(const QList<QMenu*>& menus);
     void browserCommand(bool (*command)(BrowserWindow&));
@@ -223,9 +233,9 @@ private:
     Allowance allowance_;
     BrowsingLog log_;
     ComboBoxAdapter* combo1Box_;
-    int indexSeen_ = -1; // Combo1's list index after its last change
     QWidget* client_;
     QList<QMenu*> masterMenus_;
+    QList<QPointer<QWidget>> owned_;
     bool unloaded_ = false;
     // The frame as it was known when the saved placement was applied. On X11 the window manager
     // adds its frame only once the window is shown, so the placement is saved against the same

@@ -373,6 +373,11 @@ void TestFrmbrowser::splitterDragAndRelease()
     QMouseEvent release(QEvent::MouseButtonRelease, to, w->Picture2->mapToGlobal(to),
                         Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(w->Picture2, &release);
+    // Events that are not mouse events pass the splitter by.
+    QEnterEvent enter(grab, grab, w->Picture2->mapToGlobal(grab));
+    QCoreApplication::sendEvent(w->Picture2, &enter);
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(w->Picture2, &leave);
 
     const BrowserGeometry& g = w->geometryTwips();
     QCOMPARE(g.label2.left, 2340.0 - 400);

@@ -70,6 +70,16 @@ private Q_SLOTS:
         QCOMPARE(panel->message->text(), message);
     }
 
+    void enterInABoxSends()
+    {
+        panel->show();
+        QVERIFY(panel->Command6->isDefault());
+        panel->screenname->setText(QStringLiteral("kid"));
+        QTest::keyClick(panel->message, Qt::Key_Return);
+        QCOMPARE(sent, QStringList{QStringLiteral("aim:goim?screenname=kid&message=Hello%21")});
+        QVERIFY(panel->isHidden());
+    }
+
     void aLongScreenNameIsCutAtSixteen()
     {
         panel->show();

@@ -6,7 +6,7 @@ binary=$1
 artifacts=$2
 mkdir -p "$artifacts"
 work=$(mktemp -d)
-trap 'kill -9 "${pid:-0}" 2>/dev/null || true; rm -rf "$work"' EXIT
+trap 'kill -9 "${pid:-0}" 2>/dev/null || true; [ -z "${wm:-}" ] || kill "$wm" 2>/dev/null || true; rm -rf "$work"' EXIT
 home=$work/home
 settings=$work/settings
 mkdir -p "$home" "$settings"
@@ -61,4 +61,43 @@ end_vireo() {
   done
   kill -0 "$pid" 2>/dev/null && fail "the program did not end on SIGTERM"
   wait "$pid" || fail "the program exited with an error"
+}
+
+# Starts openbox on the display, for the scripts that look at what a window manager does: frames,
+# the close box, stacking, maximised and minimised windows. It ends with the script.
+start_window_manager() {
+  HOME=$work openbox --sm-disable >"$work/openbox.log" 2>&1 &
+  wm=$!
+  for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+    sleep 0.1
+  done
+  fail "openbox did not start"
+}
+
+# A window's client area in root coordinates and its frame as the window manager gives it
+# (_NET_FRAME_EXTENTS): sets X Y WIDTH HEIGHT and FL FR FT FB.
+window_box() { # window
+  local info extents
+  info=$(xwininfo -id "$1")
+  X=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")
+  Y=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")
+  WIDTH=$(sed -n 's/^ *Width: *//p' <<<"$info")
+  HEIGHT=$(sed -n 's/^ *Height: *//p' <<<"$info")
+  extents=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ' ')
+  IFS=, read -r FL FR FT FB <<<"${extents:-0,0,0,0}"
+}
+
+# The outer size of a window, frame included, as "WIDTHxHEIGHT".
+outer_size() { # window
+  local X Y WIDTH HEIGHT FL FR FT FB
+  window_box "$1"
+  echo "$((WIDTH + FL + FR))x$((HEIGHT + FT + FB))"
+}
+
+# The centre of a window's frame as "X Y".
+frame_centre() { # window
+  local X Y WIDTH HEIGHT FL FR FT FB
+  window_box "$1"
+  echo "$((X - FL + (WIDTH + FL + FR) / 2)) $((Y - FT + (HEIGHT + FT + FB) / 2))"
 }

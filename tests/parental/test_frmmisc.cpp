@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <memory>
@@ -228,6 +229,51 @@ private Q_SLOTS:
         verifyClosed();
     }
 
+    // OK is the default button of every panel: Return in any box presses it, as in a dialog;
+    // a button that has the focus takes Return itself.
+    void enterPressesThePanelsDefaultButton_data()
+    {
+        QTest::addColumn<int>("panel");
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<QString>("pressed");
+        QTest::newRow("configuration, first box")
+            << int(Panel::Configuration) << QStringLiteral("parentalSet")
+            << QStringLiteral("Command1");
+        QTest::newRow("configuration, last box")
+            << int(Panel::Configuration) << QStringLiteral("teenConfirm")
+            << QStringLiteral("Command1");
+        QTest::newRow("what's new")
+            << int(Panel::WhatsNew) << QStringLiteral("Command2") << QStringLiteral("Command2");
+        QTest::newRow("override") << int(Panel::Override) << QStringLiteral("Text6")
+                                  << QStringLiteral("Command6");
+        QTest::newRow("open") << int(Panel::Open) << QStringLiteral("Text1")
+                              << QStringLiteral("Command4");
+        QTest::newRow("open, Cancel focused")
+            << int(Panel::Open) << QStringLiteral("Command5") << QStringLiteral("Command5");
+        QTest::newRow("mp3 search")
+            << int(Panel::Mp3Search) << QStringLiteral("Text7") << QStringLiteral("Command11");
+    }
+    void enterPressesThePanelsDefaultButton()
+    {
+        QFETCH(int, panel);
+        QFETCH(QString, focus);
+        QFETCH(QString, pressed);
+        frmmisc* w = open(Panel(panel), QStringLiteral("Caption"));
+        auto* target = w->findChild<QWidget*>(focus);
+        auto* button = w->findChild<QPushButton*>(pressed);
+        QVERIFY(target && button);
+        QVERIFY(w->panelWidget(Panel(panel))->findChild<QPushButton*>(pressed));
+        QSignalSpy clicks(button, &QPushButton::clicked);
+        for (QPushButton* other : w->findChildren<QPushButton*>())
+            QCOMPARE(other->isDefault(), other->text() != QStringLiteral("Cancel") &&
+                                             other->text() != QStringLiteral("Select File"));
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key_Return);
+        QCOMPARE(clicks.size(), 1);
+    }
+
     void cancelButtonsCloseWithoutOpeningAnything_data()
     {
         QTest::addColumn<int>("panel");
@@ -391,6 +437,12 @@ private Q_SLOTS:
         QFETCH(QStringList, entries);
         QFETCH(QString, message);
         QFETCH(bool, whatsNew);
+        const auto pending = [this] {
+            return settings->read(QStringLiteral("vro"), QStringLiteral("startup"),
+                                  QStringLiteral("configure"));
+        };
+        settings->write(QStringLiteral("vro"), QStringLiteral("startup"),
+                        QStringLiteral("configure"), QStringLiteral("1"));
         frmmisc* w =
             open(Panel::Configuration, QStringLiteral("Vireo Configuration"), QSizeF(3330, 5520));
         QCOMPARE(w->frameGeometry().size(), QSize(368, 222)); // frame included
@@ -400,6 +452,8 @@ private Q_SLOTS:
         QTest::keyClicks(w->teenConfirm, entries[3]);
         QTest::mouseClick(w->Command1, Qt::LeftButton);
         QCOMPARE(dialogs->messages(), QStringList{message});
+        // Only an OK that stored the passwords ends the first-run configuration for good.
+        QCOMPARE(pending(), whatsNew ? QStringLiteral("0") : QStringLiteral("1"));
         QVERIFY(w->isVisible());
         if (!whatsNew) {
             QCOMPARE(w->panel(), Panel::Configuration);

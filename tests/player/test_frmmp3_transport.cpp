@@ -12,6 +12,7 @@
 #include "shell/App.h"
 #include "shell/ImageBox.h"
 #include "support/AppFixture.h"
+#include "support/MouseInput.h"
 
 #include <QListWidget>
 #include <QScrollBar>
@@ -75,6 +76,7 @@ private Q_SLOTS:
     void playShowsTheSong();
     void nextBackAndDoubleClick();
     void pauseStateLivesForTheRun();
+    void doubleClickOnPausePausesOnce();
     void randomModeShowsItsControls();
     void randomizeWithOneEntryChangesNothing();
     void loopColoursAndContinuation();
@@ -180,6 +182,20 @@ void TestFrmmp3Transport::pauseStateLivesForTheRun()
     w->pctPauseD_Click(); // "False": resumes
     QCOMPARE(rig.player->calls, QStringList{QStringLiteral("Play")});
     QCOMPARE(rig.app.pausestate, QStringLiteral("True"));
+}
+
+void TestFrmmp3Transport::doubleClickOnPausePausesOnce()
+{
+    Rig rig;
+    rig.threeSongs();
+    auto w = rig.open();
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    w->pctPlayD_Click();
+    rig.player->calls.clear();
+    test::doubleClickThroughWindow(w->pctPauseD);
+    QCOMPARE(rig.player->calls, QStringList{QStringLiteral("Pause")});
+    QCOMPARE(rig.player->state, FakeMediaPlayer::State::Paused);
 }
 
 void TestFrmmp3Transport::randomModeShowsItsControls()

@@ -55,6 +55,7 @@ private Q_SLOTS:
     void enterOpensThePageAsTypedAndAddsItOnce();
     void upperAndLowerCaseAreBothAdded();
     void choosingAnEntryShowsIt();
+    void choosingTheCurrentEntryAgainShowsIt();
     void browserSettingTheTextCompletes_data();
     void browserSettingTheTextCompletes();
     void historyFileReadsBack_data();
@@ -271,6 +272,40 @@ void TestAddressBox::choosingAnEntryShowsIt()
     QTest::keyClicks(f.m.controlsForTest().Combo1, u("/p"));
     QCOMPARE(f.m.controlsForTest().Combo1->currentText(), u("http://a.example/page"));
     QCOMPARE(f.m.controlsForTest().Combo1->lineEdit()->selectedText(), u("age"));
+}
+
+// The entry chosen in the list is the current one already: the box's index does not change.
+void TestAddressBox::choosingTheCurrentEntryAgainShowsIt()
+{
+    MasterFixture f;
+    f.put("\\items.txt", "\"http://a.example/page\"\r\n\"http://a.example/\"\r\n");
+    f.m.getitems();
+    f.m.show();
+    QComboBox* box = f.m.controlsForTest().Combo1;
+    QTest::keyClick(box, Qt::Key_Down);
+    QTest::keyClick(box, Qt::Key_Down);
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QCOMPARE(box->currentText(), u("http://a.example"));
+    QCOMPARE(box->currentIndex(), 1);
+    QTest::keyClick(box, Qt::Key_Down, Qt::AltModifier);
+    QAbstractItemView* list = box->view();
+    QTRY_VERIFY(list->isVisible());
+    QCOMPARE(list->currentIndex().row(), 1);
+    QTest::keyClick(list, Qt::Key_Return);
+    QCOMPARE(box->currentText(), u("http://a.example/"));
+    QCOMPARE(box->lineEdit()->selectedText(), QString());
+    // Enter opens what the box shows.
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(navigations(f), QStringList{u("Navigate http://a.example/")});
+    // A text set by the program right after the list closed without a choice is completed.
+    box->showPopup();
+    QTRY_VERIFY(list->isVisible());
+    QTest::keyClick(list, Qt::Key_Escape);
+    QTRY_VERIFY(!list->isVisible());
+    QTest::qWait(1);
+    f.m.completion.lastkey = int('A');
+    box->setEditText(u("http://a.exa"));
+    QCOMPARE(box->currentText(), u("http://a.example/page"));
 }
 
 void TestAddressBox::browserSettingTheTextCompletes_data()

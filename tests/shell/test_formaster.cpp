@@ -5,6 +5,7 @@
 #include "shell/formaster.h"
 #include "support/AppFixture.h"
 #include "support/FakeBrowserWindow.h"
+#include "support/MouseInput.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -22,6 +23,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <functional>
 
@@ -161,6 +163,10 @@ private Q_SLOTS:
     void browserButtonsActOnlyOnBrowserWindows();
     void webBrowserButtonMakesNewWindows();
     void childMenusReplaceTheMasters();
+    void newChildOpensInFrontAndActive();
+    void statusStripShowsItsCornersAtEverySize();
+    void shrinkingKeepsTheLauncherBarWhole();
+    void playerIsOwnedAndListed();
 };
 
 void TestFormaster::designSizeWithoutPlacement()
@@ -550,6 +556,10 @@ void TestFormaster::webBrowserButtonMakesNewWindows()
         QTest::mouseClick(m.controlsForTest().Image6, Qt::LeftButton, {}, QPoint(4, 4));
     QCOMPARE(f.browsers.size(), 4); // the first one opened at load
     QCOMPARE(m.controlsForTest().mdiArea->subWindowList().size(), 4);
+    // A double-click is one click: one more window.
+    QVERIFY(QTest::qWaitForWindowExposed(&m));
+    doubleClickThroughWindow(m.controlsForTest().Image6);
+    QCOMPARE(f.browsers.size(), 5);
     m.Image14_Click();
     QCOMPARE(
         f.browsers.last()->page.calls,
@@ -573,6 +583,112 @@ void TestFormaster::childMenusReplaceTheMasters()
                                   QStringLiteral("Windows"), QStringLiteral("&Help")};
     for (int i = 0; i < 4; ++i)
         QCOMPARE(m.menuBar()->actions()[i]->text(), captions[i]);
+}
+
+// Opened by a command of another window (the Search and Open panels), a new child window
+// still comes in front and becomes the active one; it is maximised when the active child is.
+void TestFormaster::newChildOpensInFrontAndActive()
+{
+    Fixture f;
+    formaster& m = f.load();
+    QMdiArea* area = m.controlsForTest().mdiArea;
+    m.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&m));
+    auto subOf = [](QWidget* w) { return qobject_cast<QMdiSubWindow*>(w->parentWidget()); };
+    subOf(f.browsers[0])->showMaximized();
+    QWidget panel;
+    panel.show();
+    panel.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&panel));
+
+    m.openPage(QStringLiteral("https://a.example/"));
+    QMdiSubWindow* opened = subOf(f.browsers.last());
+    QVERIFY(opened->isMaximized());
+    QCOMPARE(area->subWindowList(QMdiArea::StackingOrder).last(), opened);
+    QCOMPARE(area->currentSubWindow(), opened);
+    panel.close();
+    m.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&m));
+    QCOMPARE(area->activeSubWindow(), opened);
+
+    // With the active child not maximised, the next one opens at its own size.
+    opened->showNormal();
+    m.newme();
+    QMdiSubWindow* next = subOf(f.browsers.last());
+    QVERIFY(!next->isMaximized());
+    QCOMPARE(next->size(), QSize(twips::toPixels(7905), twips::toPixels(5000)));
+    QCOMPARE(area->activeSubWindow(), next);
+    QCOMPARE(area->subWindowList(QMdiArea::StackingOrder).last(), next);
+}
+
+// The status strip spans the bottom edge at every size: its right-hand corner piece shows at
+// the right end, not cut off.
+void TestFormaster::statusStripShowsItsCornersAtEverySize()
+{
+    Fixture f;
+    formaster& m = f.load();
+    const formasterControls& c = m.controlsForTest();
+    for (const QSize size : {QSize(558, 390), QSize(900, 700), QSize(1280, 1000)}) {
+        m.resize(size);
+        QCOMPARE(c.Picture1->width(), m.centralWidget()->width());
+        const QRect corner = c.botright->geometry();
+        QVERIFY2(c.Picture1->rect().intersected(corner).width() >= corner.width() - 1,
+                 qPrintable(QStringLiteral("botright at %1 in a strip %2 wide")
+                                .arg(corner.x())
+                                .arg(c.Picture1->width())));
+        QVERIFY(corner.right() >= c.Picture1->width() - 12);
+    }
+}
+
+void TestFormaster::shrinkingKeepsTheLauncherBarWhole()
+{
+    Fixture f;
+    formaster& m = f.load();
+    m.resize(120, 80);
+    QTest::qWait(1);
+    const formasterControls& c = m.controlsForTest();
+    QVERIFY(m.centralWidget()->width() >= twips::toPixels(7290));
+    QVERIFY(c.bumper->x() > c.Image14->geometry().right());
+    QVERIFY(c.Combo1->width() > 0);
+    QVERIFY(c.mdiArea->y() >= c.navbar->geometry().bottom());
+}
+
+// The MP3 player is a top-level window the master owns: the window manager keeps it above
+// the master and minimises it with it. It is not a child, so it stays usable while the
+// master is disabled, and the "Windows" menu lists it after the child windows.
+void TestFormaster::playerIsOwnedAndListed()
+{
+    Fixture f;
+    f.app.mp3Kind.owned = true;
+    formaster& m = f.load();
+    QVERIFY(QTest::qWaitForWindowExposed(&m));
+    m.Image7_Click();
+    QVERIFY(f.player);
+    f.player->setWindowTitle(QStringLiteral("MP3 Player"));
+    QVERIFY(f.player->isWindow());
+    QVERIFY(f.player->windowHandle());
+    // A tool window: window managers keep it with the window it belongs to.
+    QCOMPARE(f.player->windowType(), Qt::Tool);
+    QCOMPARE(f.player->windowHandle()->transientParent(), m.windowHandle());
+    m.disableForAllowance();
+    QVERIFY(f.player->isEnabled());
+    m.enableAfterOverride();
+
+    QMenu* windows = m.controlsForTest().mnu_windows;
+    Q_EMIT windows->aboutToShow();
+    QStringList captions;
+    for (const QAction* a : windows->actions())
+        captions << a->text();
+    QCOMPARE(captions, (QStringList{QStringLiteral("&1 Vireo"), QStringLiteral("&2 MP3 Player")}));
+    f.player->showMinimized();
+    windows->actions().last()->trigger();
+    QVERIFY(!f.player->isMinimized());
+    QVERIFY(f.player->isVisible());
+
+    // A closed player leaves the list.
+    f.player->hide();
+    Q_EMIT windows->aboutToShow();
+    QCOMPARE(windows->actions().size(), 1);
 }
 
 QTEST_MAIN(TestFormaster)

@@ -7,6 +7,7 @@
 
 #include <QTest>
 #include <QWidget>
+#include <utility>
 
 using namespace vireo;
 using Kind = StartProcedure::RunKind;
@@ -57,6 +58,7 @@ class TestStartProcedure : public QObject {
 private Q_SLOTS:
     void firstRunWritesDefaultsInOrder();
     void firstRunShowsMessageThenConfiguration();
+    void unconfirmedConfigurationComesBack();
     void updateKeepsChoicesAndResetsTheRest();
     void storeWithoutMarkerIsAnUpdate();
     void ordinaryRunWritesNothing();
@@ -90,6 +92,40 @@ void TestStartProcedure::firstRunShowsMessageThenConfiguration()
     QCOMPARE(f.config->panel, ConfigWindow::Panel::Configuration);
     QCOMPARE(f.config->caption, QStringLiteral("Vireo Configuration"));
     QCOMPARE(f.config->size, QSizeF(3330, 5520));
+}
+
+// Closed by its close box, the first-run configuration stored no passwords: every start shows
+// it again until its OK has been pressed once.
+void TestStartProcedure::unconfirmedConfigurationComesBack()
+{
+    Fixture f;
+    QCOMPARE(f.run(), Kind::First);
+    QCOMPARE(f.vro("startup", "configure"), QStringLiteral("1"));
+    for (int start = 2; start <= 3; ++start) {
+        delete std::exchange(f.config, nullptr);
+        f.dialogs.shown.clear();
+        QCOMPARE(f.run(), Kind::Ordinary);
+        QCOMPARE(f.dialogs.messages(), QStringList{StartProcedure::firstRunMessage()});
+        QVERIFY(f.config);
+        QCOMPARE(f.config->panel, ConfigWindow::Panel::Configuration);
+        QCOMPARE(f.config->size, QSizeF(3330, 5520));
+    }
+    // An update in between still writes its defaults, and the configuration comes first.
+    f.settings.write(QStringLiteral("vro"), QStringLiteral("startup"), QStringLiteral("version"),
+                     QStringLiteral("0.9.0"));
+    f.settings.write(QStringLiteral("vro"), QStringLiteral("settings"), QStringLiteral("6"),
+                     QStringLiteral("30"));
+    delete std::exchange(f.config, nullptr);
+    QCOMPARE(f.run(), Kind::AfterUpdate);
+    QCOMPARE(f.vro("settings", "6"), QStringLiteral("240"));
+    QCOMPARE(f.config->panel, ConfigWindow::Panel::Configuration);
+
+    StartProcedure::configurationDone(f.settings);
+    delete std::exchange(f.config, nullptr);
+    f.dialogs.shown.clear();
+    QCOMPARE(f.run(), Kind::Ordinary);
+    QVERIFY(f.dialogs.shown.isEmpty());
+    QVERIFY(!f.config);
 }
 
 void TestStartProcedure::updateKeepsChoicesAndResetsTheRest()
