@@ -284,7 +284,7 @@ void TestFrmopt::passwordChangeOutlivesCancel()
     QTest::mouseClick(w->teenChange->changeButton, Qt::LeftButton);
     QCOMPARE(f.dialogs.messages(), QStringList{QStringLiteral("Password Changed!")});
     QTest::mouseClick(w->cmdCancel, Qt::LeftButton);
-    const Passwords passwords(f.settings);
+    Passwords passwords(f.settings);
     QVERIFY(passwords.verify(Passwords::Kind::Teen, QStringLiteral("new one")));
     QVERIFY(!passwords.verify(Passwords::Kind::Teen, QStringLiteral("old")));
 }
