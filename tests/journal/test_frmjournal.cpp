@@ -7,6 +7,7 @@
 #include "platform/QtPrinting.h"
 #include "platform/fakes/FakePrinting.h"
 #include "support/DescribeDocument.h"
+#include "support/RealPrinting.h"
 #include "support/WindowsFixture.h"
 
 #include <QApplication>
@@ -553,20 +554,9 @@ private Q_SLOTS:
         f->app.printing = &real;
         frmjournal* w = open();
         type(w, QStringLiteral("Printed from my journal"));
-        auto* timer = new QTimer(this);
-        connect(timer, &QTimer::timeout, timer, [timer] {
-            if (auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
-                timer->deleteLater();
-                dialog->accept();
-            }
-        });
-        timer->start(20);
+        answerPrintDialog(true);
         w->goprint_Click();
-        QProcess pdftotext;
-        pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
-        QVERIFY(pdftotext.waitForFinished(30000));
-        QVERIFY(QString::fromUtf8(pdftotext.readAllStandardOutput())
-                    .contains(QStringLiteral("Printed from my journal")));
+        QVERIFY(pdfText(pdf).contains(QStringLiteral("Printed from my journal")));
     }
 
     void helpPanelShowsItsTextAndClosesOnDoubleClick()

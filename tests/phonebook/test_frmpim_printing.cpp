@@ -1,6 +1,7 @@
 #include "phonebook/frmpim.h"
 #include "platform/QtPrinting.h"
 #include "support/AppFixture.h"
+#include "support/RealPrinting.h"
 
 #include <QApplication>
 #include <QFile>
@@ -20,34 +21,6 @@ using namespace vireo::test;
 // file in place of a printer.
 class TestFrmpimPrinting : public QObject {
     Q_OBJECT
-
-    static QString pdfText(const QString& path)
-    {
-        QProcess tool;
-        tool.start(QStringLiteral("pdftotext"),
-                   {QStringLiteral("-raw"), path, QStringLiteral("-")});
-        if (!tool.waitForFinished(30000))
-            return {};
-        return QString::fromUtf8(tool.readAllStandardOutput());
-    }
-
-    // Answers the next print dialog once it is the modal window.
-    static void answerPrintDialog(bool accept)
-    {
-        auto* timer = new QTimer;
-        QObject::connect(timer, &QTimer::timeout, timer, [timer, accept] {
-            auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
-            if (!dialog)
-                return;
-            timer->stop();
-            timer->deleteLater();
-            if (accept)
-                dialog->accept();
-            else
-                dialog->reject();
-        });
-        timer->start(20);
-    }
 
 private Q_SLOTS:
     void initTestCase()

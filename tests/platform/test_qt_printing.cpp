@@ -1,6 +1,7 @@
 // Printing on the real print path: Qt's print dialog and a PDF printer, read back with pdftotext.
 
 #include "platform/QtPrinting.h"
+#include "support/RealPrinting.h"
 
 #include <QApplication>
 #include <QFile>
@@ -15,39 +16,7 @@
 #include <QTimer>
 
 using namespace vireo;
-
-namespace {
-
-// The text of a PDF file, or a null string when pdftotext could not read it.
-QString pdfText(const QString& path)
-{
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"),
-                  {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, QStringLiteral("-")});
-    if (!process.waitForFinished(30000) || process.exitCode() != 0)
-        return {};
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-// Answers the next print dialog that opens: accepts or rejects it once it is the modal window.
-void answerPrintDialog(bool accept)
-{
-    auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, accept] {
-        auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        if (accept)
-            dialog->accept();
-        else
-            dialog->reject();
-    });
-    timer->start(20);
-}
-
-} // namespace
+using namespace vireo::test;
 
 class TestQtPrinting : public QObject {
     Q_OBJECT
