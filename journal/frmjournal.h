@@ -24,7 +24,7 @@ class PasswordGate;
 
 // The journal: the teen's diary, one rich-text entry a day, with the list of earlier entries,
 // clipboard commands and printing. A child window of the master window; one at a time. It asks
-// before typed text would be thrown away (closing, or opening another entry).
+// before typed text would be thrown away (closing, opening another entry, or "&Exit").
 class frmjournal : public QWidget, public MdiChild {
     Q_OBJECT
 public:
@@ -35,6 +35,7 @@ public:
     ~frmjournal() override;
 
     QList<QMenu*> childMenus() const override { return menus.menus(); }
+    bool mayEndProgram() override { return mayLeaveEntry(); }
     QSize sizeHint() const override;
 
     // Controls.

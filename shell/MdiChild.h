@@ -12,6 +12,10 @@ class MdiChild {
 public:
     virtual ~MdiChild() = default;
     virtual QList<QMenu*> childMenus() const = 0;
+    // Asked before "&Exit" ends the program, which closes no window on its way out: a child
+    // holding what the user typed and has not saved asks about it here. False keeps the program
+    // running.
+    virtual bool mayEndProgram() { return true; }
 };
 
 } // namespace vireo

@@ -1161,6 +1161,10 @@ void formaster::mnu_options_Click()
 
 void formaster::mnu_exit_Click()
 {
+    for (QMdiSubWindow* sub : mdiArea->subWindowList()) {
+        if (auto* child = dynamic_cast<MdiChild*>(sub->widget()); child && !child->mayEndProgram())
+            return;
+    }
     // Ending here must not let the teen escape the log or the seconds counted; placement and
     // the URL history are left as they were.
     aadditems();

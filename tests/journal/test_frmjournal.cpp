@@ -370,18 +370,32 @@ private Q_SLOTS:
         QCOMPARE(f->exists(todayFile), saved);
     }
 
+    void closingTheProgramAsksForTheJournal_data()
+    {
+        QTest::addColumn<bool>("byExit");
+        QTest::newRow("close box") << false;
+        QTest::newRow("Exit") << true;
+    }
     void closingTheProgramAsksForTheJournal()
     {
+        QFETCH(bool, byExit);
+        // "&Exit" closes no window on its way out, so the journal is asked before it.
+        const auto endProgram = [&] {
+            if (!byExit)
+                return f->master->close();
+            f->master->mnu_exit_Click();
+            return f->app.hasEnded();
+        };
         frmjournal* w = open();
         type(w, QStringLiteral("unsaved"));
         f->dialogs.yesNoCancelAnswers.enqueue(Answer::Cancel);
-        QVERIFY(!f->master->close());
+        QVERIFY(!endProgram());
         QCOMPARE(f->dialogs.shown.size(), 1);
         QVERIFY(window());
         QCOMPARE(window()->journaltext->toPlainText(), QStringLiteral("unsaved"));
 
         f->dialogs.yesNoCancelAnswers.enqueue(Answer::Yes);
-        QVERIFY(f->master->close());
+        QVERIFY(endProgram());
         QVERIFY(f->contents(todayFile).contains("unsaved"));
     }
 
