@@ -36,6 +36,19 @@ constexpr double dialogWidth = 8400, dialogHeight = 6120;
 constexpr double pageLeft = 105, pageTop = 360, pageWidth = 8190, pageHeight = 5070;
 constexpr double hiddenLeft = -20000;
 
+// The focus follows what is shown: the first control of `area` the Tab key would reach. Pages
+// are moved aside rather than hidden, so a focus left on one would take typing out of sight.
+void focusFirstControl(QWidget* area)
+{
+    for (QWidget* w = area->nextInFocusChain(); w != area; w = w->nextInFocusChain()) {
+        if (area->isAncestorOf(w) && w->isVisibleTo(area) && w->isEnabled() &&
+            (w->focusPolicy() & Qt::TabFocus)) {
+            w->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+}
+
 QCheckBox* makeCheck(const char* name, const char* caption, QWidget* parent)
 {
     auto* box = new QCheckBox(QString::fromUtf8(caption), parent);
@@ -340,6 +353,7 @@ void frmopt::tbsOptions_Click()
         twips::place(page, current ? pageLeft : hiddenLeft, pageTop, pageWidth, pageHeight);
         page->setEnabled(current);
     }
+    focusFirstControl(picOptions[shown]);
 }
 
 void frmopt::keyPressEvent(QKeyEvent* event)
@@ -388,12 +402,14 @@ void frmopt::Command8_Click()
 {
     parentalPrompt->hide();
     fraParental->show();
+    focusFirstControl(fraParental);
 }
 
 void frmopt::Command10_Click()
 {
     teenPrompt->hide();
     fraUser->show();
+    focusFirstControl(fraUser);
 }
 
 void frmopt::Command4_Click()

@@ -349,9 +349,13 @@ void TestFrmopt::prompts()
         QVERIFY(f.settings.writes().isEmpty());
         return;
     }
+    // Typing goes to the prompt as soon as its page is chosen, and to the page once it opens.
+    QCOMPARE(w->focusWidget(), gate->entry);
     QTest::keyClicks(gate->entry, entry);
     QTest::mouseClick(gate->confirmButton, Qt::LeftButton);
     QCOMPARE(frame->isVisible(), opens);
+    if (opens)
+        QVERIFY(frame->isAncestorOf(w->focusWidget()));
     QCOMPARE(gate->isVisible(), !opens);
     QCOMPARE(f.dialogs.messages(),
              opens ? QStringList() : QStringList{QStringLiteral("Incorrect Password")});
