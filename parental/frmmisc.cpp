@@ -113,6 +113,12 @@ frmmisc::frmmisc(App& app) : app_(app)
     setAttribute(Qt::WA_DeleteOnClose);
     // The design caption is empty: the opener sets it.
     setWindowTitle(QString());
+    frameWatch_.setInterval(50);
+    connect(&frameWatch_, &QTimer::timeout, this, [this] {
+        fitToNewFrame();
+        if (++frameChecks_ >= 40)
+            frameWatch_.stop();
+    });
     // A small window of short texts: a size smaller than the usual text, as dialogs of its
     // kind have, keeps the first-run panel within the size its opener gives it.
     QFont small = font();
@@ -342,11 +348,51 @@ void frmmisc::sizeToTwips(const QSizeF& heightWidth)
 {
     // The pair holds the height first, then the width; both are the whole window's, frame
     // included.
-    const double heightTwips = heightWidth.width();
-    const double widthTwips = heightWidth.height();
-    const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize(0, 0);
-    resize(twips::toPixels(widthTwips) - frame.width(),
-           twips::toPixels(heightTwips) - frame.height());
+    outerSize_ = QSize(twips::toPixels(heightWidth.height()), twips::toPixels(heightWidth.width()));
+    fitToFrame();
+}
+
+void frmmisc::fitToFrame()
+{
+    sizedFrame_ = isVisible() ? frameGeometry().size() - size() : QSize(0, 0);
+    resize(outerSize_ - sizedFrame_);
+}
+
+// A window is sized before it is shown, when its frame is not known yet; the window manager adds
+// the frame later. Once the frame is known (or changes) the inside is sized again so that the
+// whole window keeps the size asked for, and a window framed for the first time is centred again.
+// Not every frame arrives with an event to the window, so for a while after the window is shown
+// the frame is also looked at on a timer.
+bool frmmisc::event(QEvent* event)
+{
+    const bool handled = QWidget::event(event);
+    switch (event->type()) {
+    case QEvent::Show:
+        frameChecks_ = 0;
+        frameWatch_.start();
+        fitToNewFrame();
+        break;
+    case QEvent::Hide:
+        frameWatch_.stop();
+        break;
+    case QEvent::Move:
+    case QEvent::Resize:
+        fitToNewFrame();
+        break;
+    default:
+        break;
+    }
+    return handled;
+}
+
+void frmmisc::fitToNewFrame()
+{
+    if (outerSize_.isEmpty() || !isVisible() || frameGeometry().size() - size() == sizedFrame_)
+        return;
+    const bool firstFrame = sizedFrame_.isNull();
+    fitToFrame();
+    if (firstFrame)
+        placeOverMaster();
 }
 
 // The first time it is shown, the window is centred over the master window (or the screen),

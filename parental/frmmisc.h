@@ -2,6 +2,7 @@
 
 #include "shell/ConfigWindow.h"
 
+#include <QTimer>
 #include <QWidget>
 
 class QLabel;
@@ -74,6 +75,7 @@ public:
     static QString openDialogFilter();
 
 protected:
+    bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
@@ -94,12 +96,18 @@ private:
     void showWhatsNewPage();
     void navigateNewBrowser(const QString& address);
     void sizeToTwips(const QSizeF& heightWidth);
+    void fitToFrame();
+    void fitToNewFrame();
     void placeOverMaster();
     QList<QWidget*> panels() const;
 
     App& app_;
     Panel panel_ = Panel::Configuration;
     bool placed_ = false;
+    QSize outerSize_;  // the whole window's size last asked for, frame included; empty: none
+    QSize sizedFrame_; // the frame's share of it when the window was last sized
+    QTimer frameWatch_;
+    int frameChecks_ = 0;
     WebBrowser* WebBrowser1_ = nullptr;
 };
 

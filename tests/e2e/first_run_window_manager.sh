@@ -2,8 +2,9 @@
 # A first run under a window manager (openbox), as most users have one: the first-run message
 # and the "Password Changed!" message open centred on their window, and closing the
 # configuration window with its close box brings it back at the next start until its OK
-# (pressed with Enter in a password box) has stored the passwords. The page engine's
-# information block stays off stderr unless QT_LOGGING_RULES asks for it.
+# (pressed with Enter in a password box) has stored the passwords. The configuration window
+# and the what's-new page it turns into have their sizes with the frame included. The page
+# engine's information block stays off stderr unless QT_LOGGING_RULES asks for it.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 copy_pages
@@ -35,6 +36,18 @@ centred_on() { # window box what
     fail "$3 at centre $bx,$by, not on its window's centre $ox,$oy"
 }
 
+# Fails unless the window, frame included, reaches the size (it is sized again once the window
+# manager has framed it).
+outer_size_is() { # window WIDTHxHEIGHT what
+  local size
+  for _ in $(seq 30); do
+    size=$(outer_size "$1")
+    [ "$size" = "$2" ] && return 0
+    sleep 0.1
+  done
+  fail "$3 is $size with its frame, not $2"
+}
+
 first_run_message() {
   wait_for "-ge 2" '^Vireo$' || fail "no master window and first-run message (windows: $count)"
   sleep 1
@@ -49,6 +62,8 @@ first_run_message() {
 # 1. The first start: the message, the configuration window, closed by its close box.
 start_vireo
 first_run_message
+outer_size_is "$config" 368x222 "the configuration window (5520 x 3330 twips)"
+centred_on "$master" "$config" "the configuration window"
 import -window root "$artifacts/e2e-wm-first-run-configuration.png"
 if grep -q 'qt.webenginecontext' "$work/out.log"; then
   fail "the page engine's information block was printed: $(head -5 "$work/out.log")"
@@ -78,7 +93,8 @@ done
 [ -n "$message" ] || fail "Enter in a password box did not press OK"
 centred_on "$config" "$message" "the \"Password Changed!\" message"
 xdotool windowactivate --sync "$message" key Return
-wait_window "^What's New\\?$" >/dev/null || fail "no what's-new page after OK"
+whatsnew=$(wait_window "^What's New\\?$") || fail "no what's-new page after OK"
+outer_size_is "$whatsnew" 458x321 "the what's-new window (6870 x 4815 twips)"
 sleep 1
 end_vireo
 [ "$(grep -c 'argon2id' "$settings/Ovalo.ini")" -eq 2 ] || fail "the passwords were not stored"
