@@ -56,8 +56,8 @@ int main(int argc, char* argv[])
     app.newMediaPlayer = [](QObject* parent) -> MediaPlayer* { return new GstMediaPlayer(parent); };
     // bench/first_page.sh asks for a line on stderr when the first page has loaded.
     static bool firstPageToReport = qEnvironmentVariableIsSet("VIREO_REPORT_FIRST_PAGE");
-    app.newWebBrowser = [&dialogs](QWidget* parent) -> WebBrowser* {
-        auto* browser = new QtWebBrowser(parent, &dialogs);
+    app.newWebBrowser = [&dialogs, &desktop](QWidget* parent) -> WebBrowser* {
+        auto* browser = new QtWebBrowser(parent, &dialogs, &desktop);
         if (firstPageToReport) {
             QObject::connect(browser, &WebBrowser::DownloadComplete, [] {
                 if (!std::exchange(firstPageToReport, false))

@@ -4,12 +4,13 @@
 
 namespace vireo {
 
-// The desktop's programs through Qt: the viewer through the desktop services, the programs
-// found on the PATH.
+// The desktop's programs through Qt: the viewer and the programs for other addresses through the
+// desktop services, the programs found on the PATH.
 class QtDesktopCommands final : public DesktopCommands {
 public:
     bool openDocument(const QString& path) override;
     bool startFirst(const QList<QStringList>& commands) override;
+    bool openAddress(const QUrl& address) override;
 };
 
 } // namespace vireo

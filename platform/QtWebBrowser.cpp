@@ -1,5 +1,6 @@
 #include "platform/QtWebBrowser.h"
 
+#include "platform/DesktopCommands.h"
 #include "platform/Dialogs.h"
 #include "platform/Logging.h"
 #include "platform/PageAddress.h"
@@ -10,6 +11,7 @@
 #include <QLoggingCategory>
 #include <QPageLayout>
 #include <QPageSetupDialog>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
@@ -19,6 +21,7 @@
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
+#include <memory>
 #include <utility>
 
 namespace vireo {
@@ -87,8 +90,8 @@ void QtWebBrowser::releaseProfile()
     sharedProfile = nullptr;
 }
 
-QtWebBrowser::QtWebBrowser(QWidget* parent, Dialogs* dialogs)
-    : WebBrowser(parent), view_(new QWebEngineView(parent)), dialogs_(dialogs)
+QtWebBrowser::QtWebBrowser(QWidget* parent, Dialogs* dialogs, DesktopCommands* desktop)
+    : WebBrowser(parent), view_(new QWebEngineView(parent)), dialogs_(dialogs), desktop_(desktop)
 {
     view_->setObjectName(QStringLiteral("WebBrowser1"));
     view_->setAccessibleName(QStringLiteral("Page"));
@@ -134,7 +137,8 @@ void QtWebBrowser::Navigate(const QString& address)
         return;
     case PageAddress::Kind::External:
         // The page stays; the window says so when no program is there to take the address.
-        if (!QDesktopServices::openUrl(target.url)) {
+        if (!(desktop_ ? desktop_->openAddress(target.url)
+                       : QDesktopServices::openUrl(target.url))) {
             qCWarning(lcWeb) << "no program opened" << target.url.scheme() << "address";
             Q_EMIT ExternalAddressNotOpened(target.url.scheme());
         }
@@ -259,16 +263,36 @@ void QtWebBrowser::setStatus(const QString& text)
 bool QtWebBrowser::print()
 {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull())
-        return false;
-    // Printing runs after this returns: the printer lives until the engine is done with it.
-    auto* printer = new QPrinter(info, QPrinter::HighResolution);
+    auto printer = info.isNull() ? std::make_unique<QPrinter>(QPrinter::HighResolution)
+                                 : std::make_unique<QPrinter>(info, QPrinter::HighResolution);
     printer->setPageLayout(chosenLayout());
-    QWebEngineView* view = view_;
+    printer->setDocName(safeFileName(view_->title()));
+    const QPointer<QWebEngineView> view = view_;
+    if (info.isNull()) {
+        // With no default printer the dialog lets the user pick a printer or a PDF file (the
+        // file is named after the page). It runs an event loop of its own, in which the window
+        // may close and take the view, and the dialog with it.
+        const QPointer<QPrintDialog> dialog = new QPrintDialog(printer.get(), view->window());
+        const int answer = dialog->exec();
+        if (!dialog || !view)
+            return false;
+        delete dialog;
+        if (answer != QDialog::Accepted)
+            return false;
+    }
+    if (printer->outputFormat() == QPrinter::PdfFormat) {
+        // A PDF file is written by the engine itself, which keeps the page's text as text (a
+        // printer is handed pictures of the pages).
+        view->page()->printToPdf(printer->outputFileName(), printer->pageLayout(),
+                                 printer->pageRanges());
+        return true;
+    }
+    // Printing runs after this returns: the printer lives until the engine is done with it.
+    QPrinter* job = printer.release();
     connect(
-        view, &QWebEngineView::printFinished, view, [printer](bool) { delete printer; },
+        view, &QWebEngineView::printFinished, view, [job](bool) { delete job; },
         Qt::SingleShotConnection);
-    view->print(printer);
+    view->print(job);
     return true;
 }
 

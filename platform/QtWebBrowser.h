@@ -9,6 +9,7 @@ class QWebEngineView;
 
 namespace vireo {
 
+class DesktopCommands;
 class Dialogs;
 
 // The page component on Qt WebEngine. Every view shares one persistent per-user profile, so
@@ -16,8 +17,11 @@ class Dialogs;
 class QtWebBrowser final : public WebBrowser {
     Q_OBJECT
 public:
-    // The view is made a child of `parent`; `dialogs` (may be null) asks for the save-as name.
-    explicit QtWebBrowser(QWidget* parent, Dialogs* dialogs = nullptr);
+    // The view is made a child of `parent`; `dialogs` (may be null) asks for the save-as name;
+    // `desktop` (may be null: the desktop services straight away) takes addresses of other
+    // schemes.
+    explicit QtWebBrowser(QWidget* parent, Dialogs* dialogs = nullptr,
+                          DesktopCommands* desktop = nullptr);
     ~QtWebBrowser() override;
 
     QWidget* view() override;
@@ -63,6 +67,7 @@ private:
 
     QPointer<QWebEngineView> view_;
     Dialogs* dialogs_;
+    DesktopCommands* desktop_;
     bool loading_ = false;
     QString status_; // the last status text other than a hovered link
     QString titledUrl_, titledName_;

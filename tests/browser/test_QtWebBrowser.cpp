@@ -1,10 +1,13 @@
 // The page component on the real engine, against local files and a loopback HTTP server.
 #include "browser/frmbrowser.h"
+#include "platform/QtDesktopCommands.h"
 #include "platform/QtWebBrowser.h"
 #include "platform/fakes/MemorySettingsStore.h"
 #include "platform/fakes/ScriptedDialogs.h"
 #include "shell/App.h"
 #include "shell/formaster.h"
+#include "support/RealPrinting.h"
+#include "support/XdgFolders.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -28,11 +31,14 @@
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
+#include <QWebEnginePage>
+#include <QWebEngineView>
 #include <functional>
 #include <memory>
 #include <unistd.h>
 
 using namespace vireo;
+using namespace vireo::test;
 
 namespace {
 
@@ -220,7 +226,8 @@ private Q_SLOTS:
     void noProgramForAnAddressIsReported();
     void locationIsTheEncodedAddress();
     void newWindowRequestOpensNothing();
-    void printWithoutPrinterDoesNothing();
+    void printWithoutPrinterOffersTheDialog_data();
+    void printWithoutPrinterOffersTheDialog();
     void browserWindowDrivesTheMasterWindow();
     void cookiesAreKeptOnDisk();
     void releasingTheProfileLetsGoOfOpenViews();
@@ -396,24 +403,32 @@ void TestQtWebBrowser::otherSchemesLeaveThePage()
     QCOMPARE(p.rec.count(QStringLiteral("Begin")), 0);
 }
 
-// Where the desktop has nothing that opens addresses, the component says so instead of
-// nothing happening.
+// Where the desktop has no program for an address's scheme, the component says so instead of
+// nothing happening, even where xdg-open starts (and so the desktop services report success).
 void TestQtWebBrowser::noProgramForAnAddressIsReported()
 {
-    for (const char* opener : {"xdg-open", "google-chrome", "firefox", "mozilla", "opera"}) {
-        if (!QStandardPaths::findExecutable(QLatin1String(opener)).isEmpty())
-            QSKIP("this desktop has a program that takes any address");
+    if (QStandardPaths::findExecutable(QStringLiteral("xdg-mime")).isEmpty()) {
+        for (const char* opener : {"xdg-open", "google-chrome", "firefox", "mozilla", "opera"}) {
+            if (!QStandardPaths::findExecutable(QLatin1String(opener)).isEmpty())
+                QSKIP("this desktop has a program that takes any address and cannot be asked");
+        }
     }
-    if (qEnvironmentVariableIsSet("BROWSER") || qEnvironmentVariableIsSet("DEFAULT_BROWSER"))
-        QSKIP("this desktop names a program that takes any address");
-    Page p;
-    p.browser.Navigate(localPage_);
-    QVERIFY(p.rec.waitForCompletes(1));
-    QSignalSpy notOpened(&p.browser, &WebBrowser::ExternalAddressNotOpened);
-    p.browser.Navigate(QStringLiteral("aim:goim?screenname=somebody"));
+    QtDesktopCommands desktop;
+    QWidget window;
+    QtWebBrowser browser(&window, nullptr, &desktop);
+    Recorder rec(browser);
+    browser.Navigate(localPage_);
+    QVERIFY(rec.waitForCompletes(1));
+    QSignalSpy notOpened(&browser, &WebBrowser::ExternalAddressNotOpened);
+    {
+        QTemporaryDir empty;
+        QVERIFY(empty.isValid());
+        const XdgFolders folders(empty.path());
+        browser.Navigate(QStringLiteral("aim:goim?screenname=somebody"));
+    }
     QCOMPARE(notOpened.count(), 1);
     QCOMPARE(notOpened.at(0).at(0).toString(), QStringLiteral("aim"));
-    QCOMPARE(p.browser.LocationURL(), QUrl::fromLocalFile(localPage_).toString());
+    QCOMPARE(browser.LocationURL(), QUrl::fromLocalFile(localPage_).toString());
 }
 
 void TestQtWebBrowser::newWindowRequestOpensNothing()
@@ -429,15 +444,41 @@ void TestQtWebBrowser::newWindowRequestOpensNothing()
     QCOMPARE(p.rec.count(QStringLiteral("Begin")), 1);
 }
 
-void TestQtWebBrowser::printWithoutPrinterDoesNothing()
+void TestQtWebBrowser::printWithoutPrinterOffersTheDialog_data()
 {
+    QTest::addColumn<bool>("accept");
+    QTest::newRow("printed to a PDF file") << true;
+    QTest::newRow("cancelled") << false;
+}
+
+// With no default printer the print dialog still opens, offering a PDF file (written with the
+// page's text as text); Cancel prints nothing.
+void TestQtWebBrowser::printWithoutPrinterOffersTheDialog()
+{
+    QFETCH(bool, accept);
     if (!QPrinterInfo::defaultPrinter().isNull())
         QSKIP("this machine has a default printer");
     Page p;
     p.browser.Navigate(localPage_);
     QVERIFY(p.rec.waitForCompletes(1));
-    QVERIFY(
-        !p.browser.ExecWB(WebBrowser::Command::Print, WebBrowser::CommandOption::DontPromptUser));
+    QWebEngineView* view = qobject_cast<QWebEngineView*>(p.browser.view());
+    QVERIFY(view);
+    QSignalSpy finished(view->page(), &QWebEnginePage::pdfPrintingFinished);
+    const QString pdf = dir_.filePath(QStringLiteral("printed-%1.pdf").arg(accept));
+    answerPrintDialog(accept, pdf);
+    QCOMPARE(
+        p.browser.ExecWB(WebBrowser::Command::Print, WebBrowser::CommandOption::DontPromptUser),
+        accept);
+    if (accept) {
+        QVERIFY(finished.wait(30000));
+        QCOMPARE(finished.at(0).at(0).toString(), pdf);
+        QVERIFY(finished.at(0).at(1).toBool());
+        QVERIFY(pdfText(pdf).contains(QStringLiteral("Help")));
+    } else {
+        QTest::qWait(300);
+        QCOMPARE(finished.count(), 0);
+        QVERIFY(!QFile::exists(pdf));
+    }
 }
 
 void TestQtWebBrowser::browserWindowDrivesTheMasterWindow()

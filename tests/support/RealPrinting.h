@@ -4,6 +4,7 @@
 // of the PDF file a job was printed to.
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QPrintDialog>
 #include <QProcess>
 #include <QString>
@@ -25,15 +26,24 @@ inline QString pdfText(const QString& path)
 }
 
 // Answers the next print dialog that opens: accepts or rejects it once it is the modal window.
-inline void answerPrintDialog(bool accept)
+// With `pdfPath`, the job goes to that file: it is typed into the dialog's output file box, which
+// the dialog offers when it prints to a PDF file (with no printers it offers nothing else).
+inline void answerPrintDialog(bool accept, const QString& pdfPath = {})
 {
     auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, accept] {
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, accept, pdfPath] {
         auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
         if (!dialog)
             return;
         timer->stop();
         timer->deleteLater();
+        if (!pdfPath.isEmpty()) {
+            auto* file = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
+            if (file)
+                file->setText(pdfPath);
+            else
+                qWarning("the print dialog has no output file box");
+        }
         if (accept)
             dialog->accept();
         else
