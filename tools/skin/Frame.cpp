@@ -22,11 +22,15 @@ const std::array<QColor, 6> kBand{
     QColor(0x30, 0x70, 0x6b), //
     QColor(0x0f, 0x2c, 0x32), // inner edge
 };
-// Band thickness on each side. The top rim is one pixel thinner than the sides.
+// Band thickness on each side. The top rim is one pixel thinner than the sides. The bottom rim
+// is the top edge of the status strip (the program lays the bottom pieces at the top of the
+// strip, over the status text's line), so it is only a highlight and an outer edge, and under
+// it the strip's own colour goes on for kTail rows: the status text stays clear of the line.
 constexpr std::array<int, 6> kLeft{1, 1, 1, 1, 1, 1};
 constexpr std::array<int, 6> kRight{1, 1, 1, 1, 1, 1};
 constexpr std::array<int, 6> kTop{1, 1, 1, 0, 1, 1};
-constexpr std::array<int, 6> kBottom{1, 1, 1, 1, 1, 1};
+constexpr std::array<int, 6> kBottom{1, 1, 0, 0, 0, 0};
+constexpr int kTail = 4;
 
 // The bar under the navigation buttons, top row to bottom row.
 const std::array<QColor, 10> kMidBar{
@@ -48,7 +52,7 @@ constexpr qreal kBottomRadius = 5.0;
 
 struct Layout {
     int width;
-    int height;
+    int height;      // to the outer edge of the bottom rim; the strip's colour goes on below it
     int navHeight;   // rim top to the bottom of the bar under the buttons
     int stripHeight; // status strip between the page and the bottom rim
 };
@@ -95,6 +99,9 @@ QPainterPath bandPath(const Layout& lay, int l, int t, int r, int b)
 void paintWindow(QPainter& p, const Layout& lay)
 {
     p.fillRect(QRectF(0, 0, lay.width, lay.height), kOutside);
+    // Outside the bottom corners is the status strip, not the desktop.
+    p.fillRect(QRectF(0, lay.height - 2 * kBottomRadius, lay.width, 2 * kBottomRadius + kTail),
+               kBarBackground);
 
     // The rim: each band is a rounded rectangle laid inside the one before.
     int l = 0, t = 0, r = 0, b = 0;
@@ -152,11 +159,11 @@ void paintWindow(QPainter& p, const Layout& lay)
 
 std::vector<Bitmap> framePieces()
 {
-    const Layout lay{520, 400, 150, 15};
-    const QImage window =
-        reduce(paintLayer({lay.width, lay.height}, [&](QPainter& p) { paintWindow(p, lay); }));
+    const Layout lay{520, 400, 150, 0};
+    const QImage window = reduce(
+        paintLayer({lay.width, lay.height + kTail}, [&](QPainter& p) { paintWindow(p, lay); }));
     const int w = lay.width;
-    const int h = lay.height;
+    const int h = lay.height + kTail;
     const int nav = lay.navHeight;
     using S = Bitmap::Stretch;
     auto cut = [&](const char* name, int x, int y, int cw, int ch, S stretch = S::None) {

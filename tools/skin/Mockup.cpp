@@ -4,6 +4,7 @@
 #include "Skin.h"
 
 #include <QDir>
+#include <QFont>
 #include <QPainter>
 
 #include <map>
@@ -45,13 +46,21 @@ QImage mockup(const QString& dir)
     at("midright", w - 15, nav - 20);
     stretch("midbar", 15, nav - 10, w - 30, 10);
 
-    // Page and status strip.
-    stretch("leftbar", 0, nav, 7, h - nav - 6);
-    stretch("rightbar", w - 6, nav, 6, h - nav - 6);
-    p.fillRect(QRect(7, nav, w - 13, h - nav - 7 - strip), QColor(0xf4, 0xf6, 0xf2));
-    at("leftbot", 0, h - 6);
-    at("rightbot", w - 8, h - 6);
-    stretch("botbar", 8, h - 7, w - 16, 7);
+    // Page, then the status strip along the bottom with the bottom pieces at its top, where the
+    // program lays them (the status text runs under them).
+    const int stripTop = h - strip;
+    stretch("leftbar", 0, nav, 7, stripTop - nav);
+    stretch("rightbar", w - 6, nav, 6, stripTop - nav);
+    p.fillRect(QRect(7, nav, w - 13, stripTop - nav), QColor(0xf4, 0xf6, 0xf2));
+    at("leftbot", 1, stripTop);
+    stretch("botbar", 7, stripTop, w - 14, 7);
+    at("rightbot", w - 8, stripTop);
+    p.setPen(QColor(0xd8, 0xe8, 0xe4));
+    QFont status = p.font();
+    status.setPixelSize(11);
+    p.setFont(status);
+    p.drawText(QRect(128, stripTop + 1, 300, 13), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("Opening page https://www.example.org/gallery..."));
 
     // Buttons: browser commands, then the launchers, then the busy animation on the right.
     int x = 14;
