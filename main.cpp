@@ -72,11 +72,9 @@ int main(int argc, char* argv[])
     std::unique_ptr<formaster> master;
     TerminationWatcher watcher;
     QObject::connect(&watcher, &TerminationWatcher::terminated, &qapp, [&master, &app] {
-        if (master) {
-            // Stored first: a child window may still refuse to close.
-            master->saveSecondsUsed();
-            master->close();
-        } else
+        if (master)
+            master->endOnRequest();
+        else
             app.endProgram();
     });
 

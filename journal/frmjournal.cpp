@@ -391,6 +391,12 @@ bool frmjournal::saveEntry()
     return true;
 }
 
+void frmjournal::saveBeforeTermination()
+{
+    if (isModified())
+        saveEntry();
+}
+
 bool frmjournal::mayLeaveEntry()
 {
     if (!isModified())

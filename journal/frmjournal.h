@@ -36,6 +36,7 @@ public:
 
     QList<QMenu*> childMenus() const override { return menus.menus(); }
     bool mayEndProgram() override { return mayLeaveEntry(); }
+    void saveBeforeTermination() override;
     QSize sizeHint() const override;
 
     // Controls.

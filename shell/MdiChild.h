@@ -16,6 +16,9 @@ public:
     // holding what the user typed and has not saved asks about it here. False keeps the program
     // running.
     virtual bool mayEndProgram() { return true; }
+    // The program is being ended from outside (the session ends, the system shuts down): nobody
+    // may be there to answer a question, so what the user typed and has not saved is saved now.
+    virtual void saveBeforeTermination() {}
 };
 
 } // namespace vireo

@@ -802,6 +802,17 @@ void formaster::MDIForm_Terminate()
     saveSecondsUsed();
 }
 
+void formaster::endOnRequest()
+{
+    // Stored first: a child window may still refuse to close.
+    saveSecondsUsed();
+    for (QMdiSubWindow* sub : mdiArea->subWindowList()) {
+        if (auto* child = dynamic_cast<MdiChild*>(sub->widget()))
+            child->saveBeforeTermination();
+    }
+    close();
+}
+
 void formaster::closeEvent(QCloseEvent* event)
 {
     if (unloaded_ || app_.hasEnded()) {

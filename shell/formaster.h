@@ -110,6 +110,10 @@ public:
     // Stores the browsing seconds counted today with their day; false when the store refused.
     // Every way out of the program calls it, so the count outlives the run.
     bool saveSecondsUsed();
+    // Ends the program at a request from outside (SIGTERM, a session ending): the counted
+    // seconds and the children's unsaved work are saved first, then the window closes the
+    // ordinary way.
+    void endOnRequest();
     // Makes `menu` list the open child windows and the owned windows, and activate the one
     // chosen.
     void listChildWindows(QMenu* menu);

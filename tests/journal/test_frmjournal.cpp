@@ -399,6 +399,16 @@ private Q_SLOTS:
         QVERIFY(f->contents(todayFile).contains("unsaved"));
     }
 
+    void aSessionEndingSavesWithoutAsking()
+    {
+        frmjournal* w = open();
+        type(w, QStringLiteral("typed before logout"));
+        f->master->endOnRequest();
+        QVERIFY(f->dialogs.shown.isEmpty());
+        QVERIFY(f->contents(todayFile).contains("typed before logout"));
+        QVERIFY(!f->master->isVisible());
+    }
+
     void aFailedSaveIsToldOnceAndTheTextStays()
     {
         // A folder in the entry's place: the file cannot be written.
