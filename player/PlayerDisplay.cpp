@@ -5,6 +5,7 @@
 
 #include <QStringList>
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace vireo::display {
@@ -14,6 +15,24 @@ int wholeSeconds(double seconds)
     const long long whole = vb::roundHalfEven(seconds);
     return static_cast<int>(std::clamp<long long>(whole, std::numeric_limits<int>::min(),
                                                   std::numeric_limits<int>::max()));
+}
+
+int msUntilShownSecondChanges(double position, int shortest, int longest)
+{
+    if (!std::isfinite(position))
+        return longest;
+    // The shown value can change only just after some k + 0.5: the first such moment not before
+    // the position, unless the position is that moment and just after it shows the same (halves
+    // go to even: 11.5 already shows 12).
+    double change = std::ceil(position - 0.5) + 0.5;
+    if (change == position &&
+        wholeSeconds(position) ==
+            wholeSeconds(std::nextafter(position, std::numeric_limits<double>::infinity())))
+        change += 1.0;
+    // (Less a hair, so that 200.00000000000003 ms of rounding noise counts as 200.)
+    const double ms = std::ceil((change - position) * 1000.0 - 1e-6) + 1.0;
+    return static_cast<int>(
+        std::clamp(ms, static_cast<double>(shortest), static_cast<double>(longest)));
 }
 
 QString elapsedText(double seconds)

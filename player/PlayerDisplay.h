@@ -19,6 +19,12 @@ inline constexpr quint32 buttonFace = 0x8000000F;
 // Seconds to the nearest whole second, halves to even (the runtime's conversion).
 int wholeSeconds(double seconds);
 
+// The position slider and Label25 show whole seconds, so while a song plays they change only
+// when the position passes a half second. Milliseconds from `position` until just after the
+// next such moment, kept within [shortest, longest]: the displays are read then, rather than
+// many times a second, and at least every `longest` ms for jumps (Stop, a seek, a new song).
+int msUntilShownSecondChanges(double position, int shortest, int longest);
+
 // Label25: CurrentPosition as "HH:MM:SS" (59.6 gives "00:01:00", 3725 gives "01:02:05").
 QString elapsedText(double seconds);
 

@@ -738,9 +738,11 @@ void frmmp3::wireTransport()
     }
 
     connect(transport_.get(), &Transport::elapsedTimerOn, Timer7, qOverload<>(&QTimer::start));
+    connect(transport_.get(), &Transport::elapsedTimerOn, this, &frmmp3::trackSoon);
     connect(transport_.get(), &Transport::entryStarted, this,
             [this](const Transport::StartedEntry& e) {
                 showEntry(e.progressMaximum, e.songInfo, e.scrollText, e.caption);
+                trackSoon();
             });
     connect(transport_.get(), &Transport::continuationChanged, Timer100,
             [this](bool on) { on ? Timer100->start() : Timer100->stop(); });
@@ -780,6 +782,7 @@ void frmmp3::pctPauseD_Click()
 void frmmp3::pctStopD_Click()
 {
     transport_->stop();
+    trackSoon();
 }
 
 void frmmp3::pctFFD_MouseUp()
@@ -831,11 +834,27 @@ void frmmp3::Slider1_Scroll()
 {
     // Called as the user moves the slider, before its value follows: the position it moves to.
     transport_->seek(Slider1->sliderPosition());
+    trackSoon();
 }
 
 void frmmp3::Timer1_Timer()
 {
-    Slider1->setValue(transport_->trackedPosition());
+    const double position = MediaPlayer1->CurrentPosition();
+    Slider1->setValue(display::wholeSeconds(position));
+    Timer1->setInterval(nextTrackingTick(position));
+}
+
+int frmmp3::nextTrackingTick(double position)
+{
+    return display::msUntilShownSecondChanges(position, timerInterval(1), longestTrackingTick);
+}
+
+void frmmp3::trackSoon()
+{
+    for (QTimer* timer : {Timer1, Timer7}) {
+        if (timer->isActive())
+            timer->start(timerInterval(1));
+    }
 }
 
 void frmmp3::Timer3_Timer()
@@ -847,7 +866,9 @@ void frmmp3::Timer3_Timer()
 
 void frmmp3::Timer7_Timer()
 {
-    Label25->setText(shownText(transport_->elapsedText()));
+    const double position = MediaPlayer1->CurrentPosition();
+    Label25->setText(shownText(display::elapsedText(position)));
+    Timer7->setInterval(nextTrackingTick(position));
     // A length that was not known when the entry started (an MP3 without a Xing header).
     const int maximum = transport_->progressMaximum();
     if (maximum > 0 && maximum != Slider1->maximum())

@@ -153,6 +153,9 @@ public:
     void Slider1_MouseUp();
     void Slider1_Scroll();
     void Timer1_Timer();
+    // Timer1 and Timer7 read the position when the whole second they show can next change
+    // (display::msUntilShownSecondChanges), at least this often.
+    static constexpr int longestTrackingTick = 250;
     void Timer3_Timer();
     void Timer7_Timer();
     void Timer100_Timer();
@@ -182,6 +185,10 @@ private:
     int heightTwips() const;
 
     void wireTransport();
+    static int nextTrackingTick(double position);
+    // A jump of the position (Stop, a seek, a new song, a resumed pause) shows at once, not at
+    // the next planned tick.
+    void trackSoon();
     void showEntry(int progressMaximum, const QString& songInfo, const QString& scrollText,
                    const QString& caption);
     void balanceUpdate();

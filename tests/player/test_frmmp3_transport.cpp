@@ -83,6 +83,7 @@ private Q_SLOTS:
     void continuationAfterTheEnd();
     void noComponentMakesCommandsDoNothing();
     void sliderTrackingAndSeeking();
+    void trackingTicksWhenTheShownSecondChanges();
     void elapsedTimeAndLateLength();
     void titleScroll();
     void volumeControls();
@@ -304,6 +305,29 @@ void TestFrmmp3Transport::sliderTrackingAndSeeking()
     rig.player->position = 50;
     w->Timer1_Timer();
     QCOMPARE(rig.player->calls, QStringList());
+}
+
+// The position displays are read when the whole second they show can change, not 60 times a
+// second; a jump (Stop) is shown at the next shortest tick.
+void TestFrmmp3Transport::trackingTicksWhenTheShownSecondChanges()
+{
+    Rig rig;
+    rig.threeSongs();
+    auto w = rig.open();
+    w->pctPlayD_Click();
+    QVERIFY(w->Timer7->isActive());
+    rig.player->position = 42.3;
+    w->Timer1_Timer();
+    w->Timer7_Timer();
+    QCOMPARE(w->Timer1->interval(), 201);
+    QCOMPARE(w->Timer7->interval(), 201);
+    rig.player->position = 42.6;
+    w->Timer1_Timer();
+    QCOMPARE(w->Timer1->interval(), frmmp3::longestTrackingTick);
+    w->pctStopD_Click();
+    QCOMPARE(w->Timer1->interval(), 16);
+    QCOMPARE(w->Timer7->interval(), 16);
+    QVERIFY(w->Timer1->isActive());
 }
 
 void TestFrmmp3Transport::elapsedTimeAndLateLength()

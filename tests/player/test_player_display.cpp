@@ -14,6 +14,9 @@ private Q_SLOTS:
     void balance();
     void elapsed_data();
     void elapsed();
+    void shownSecondChange_data();
+    void shownSecondChange();
+    void shownSecondChangeIsTheFirstChange();
     void scrollPeriod_data();
     void scrollPeriod();
     void scrollEntersFromTheRight();
@@ -98,6 +101,41 @@ void TestPlayerDisplay::elapsed()
     QFETCH(double, seconds);
     QFETCH(QString, text);
     QCOMPARE(display::elapsedText(seconds), text);
+}
+
+void TestPlayerDisplay::shownSecondChange_data()
+{
+    QTest::addColumn<double>("position");
+    QTest::addColumn<int>("ms");
+    QTest::newRow("mid-second") << 10.3 << 201;
+    QTest::newRow("just before the change: the shortest tick") << 10.499 << 16;
+    QTest::newRow("at the change, 10.5 shows 10") << 10.5 << 16;
+    QTest::newRow("at 11.5, which already shows 12") << 11.5 << 250;
+    QTest::newRow("far from the change: the longest tick") << 10.6 << 250;
+    QTest::newRow("nothing open") << 0.0 << 250;
+    QTest::newRow("not a number") << qQNaN() << 250;
+}
+
+void TestPlayerDisplay::shownSecondChange()
+{
+    QFETCH(double, position);
+    QFETCH(int, ms);
+    QCOMPARE(display::msUntilShownSecondChanges(position, 16, 250), ms);
+}
+
+// Unclamped, the interval lands on the first moment the shown second differs: 1 ms after it the
+// display has changed, 1 ms before it has not.
+void TestPlayerDisplay::shownSecondChangeIsTheFirstChange()
+{
+    for (int i = 0; i < 4000; ++i) {
+        const double position = i * 0.00137;
+        const int ms = display::msUntilShownSecondChanges(position, 0, 100000);
+        const int shown = display::wholeSeconds(position);
+        QVERIFY2(display::wholeSeconds(position + ms / 1000.0) != shown,
+                 qPrintable(QString::number(position)));
+        QVERIFY2(display::wholeSeconds(position + (ms - 2) / 1000.0) == shown,
+                 qPrintable(QString::number(position)));
+    }
 }
 
 void TestPlayerDisplay::scrollPeriod_data()
