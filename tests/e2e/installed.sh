@@ -9,7 +9,15 @@ build=$1
 artifacts=$2
 mkdir -p "$artifacts"
 work=$(mktemp -d)
-trap 'kill -9 "${pid:-0}" 2>/dev/null || true; rm -rf "$work"' EXIT
+# shellcheck source=program_end.sh
+source "$(dirname "$0")/program_end.sh"
+end_of_script() {
+  local status=$?
+  stop_program || status=1
+  rm -rf "$work"
+  exit "$status"
+}
+trap end_of_script EXIT
 
 fail() {
   echo "FAIL: $*" >&2
@@ -51,13 +59,7 @@ wait_for() { # count-test
 }
 
 end_installed() {
-  kill -TERM "$pid"
-  for _ in $(seq 100); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  kill -0 "$pid" 2>/dev/null && fail "the program did not end on SIGTERM"
-  wait "$pid" || fail "the program exited with status $?"
+  stop_program || fail "the program did not end cleanly on SIGTERM"
 }
 
 start_installed

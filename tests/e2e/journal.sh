@@ -34,16 +34,7 @@ exit_and_save() {
   sleep 0.3
   import -window root "$artifacts/e2e-journal-question.png"
   xdotool key Return # Yes
-  wait_for_end
-}
-
-wait_for_end() {
-  for _ in $(seq 100); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  kill -0 "$pid" 2>/dev/null && fail "the program did not end"
-  wait "$pid" || fail "the program exited with an error"
+  await_program_end || fail "the program did not end cleanly after the question"
 }
 
 start_vireo
@@ -65,8 +56,7 @@ sleep 1
 open_journal_and_type "Second "
 import -window root "$artifacts/e2e-journal-second.png"
 # Nobody may be there to answer at a session's end: no question, the text saved.
-kill -TERM "$pid"
-wait_for_end
+end_vireo
 # The whole editor is saved: both texts in the file mean the first run's text was shown.
 grep -q 'First run words' "$entry" && grep -q 'Second' "$entry" || {
   cat "$entry" >&2

@@ -6,7 +6,19 @@ binary=$1
 artifacts=$2
 mkdir -p "$artifacts"
 work=$(mktemp -d)
-trap 'kill -9 "${pid:-0}" 2>/dev/null || true; [ -z "${wm:-}" ] || kill "$wm" 2>/dev/null || true; rm -rf "$work"' EXIT
+# shellcheck source=program_end.sh
+source "$(dirname "${BASH_SOURCE[0]}")/program_end.sh"
+
+# A program still running when the script ends is ended with SIGTERM, and an unclean end fails
+# the script even when everything before it passed.
+end_of_script() {
+  local status=$?
+  stop_program || status=1
+  [ -z "${wm:-}" ] || kill "$wm" 2>/dev/null || true
+  rm -rf "$work"
+  exit "$status"
+}
+trap end_of_script EXIT
 home=$work/home
 settings=$work/settings
 mkdir -p "$home" "$settings"
@@ -52,15 +64,9 @@ wait_window() { # caption-pattern
   xdotool search --onlyvisible --name "$1" | tail -n 1
 }
 
-# Sends SIGTERM, as a session ending does, and waits for an ordinary end.
+# Sends SIGTERM, as a session ending does, and waits for an ordinary end with status 0.
 end_vireo() {
-  kill -TERM "$pid"
-  for _ in $(seq 100); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  kill -0 "$pid" 2>/dev/null && fail "the program did not end on SIGTERM"
-  wait "$pid" || fail "the program exited with an error"
+  stop_program || fail "the program did not end cleanly on SIGTERM"
 }
 
 # Starts openbox on the display, for the scripts that look at what a window manager does: frames,
