@@ -1,0 +1,1 @@
+TAGCafé € naïve “quoted”                                  ÿşı                           19Ÿ9…–—                           “

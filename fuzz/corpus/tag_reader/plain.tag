@@ -1,0 +1,1 @@
+TAGSong Title                    Some Artist                   An Album                      1999a comment                     
