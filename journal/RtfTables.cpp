@@ -15,8 +15,13 @@ bool RtfTables::endFont()
         entryNumber_ >= 0 && (fonts_.size() < maxEntries || fonts_.contains(entryNumber_));
     if (added) {
         // Control characters first (a code page's stand-in for bytes it cannot decode is one),
-        // so that no blank they hid stays at either end.
-        entry_.name.removeIf([](QChar c) { return c.unicode() < 0x20; });
+        // and the marks the writer leaves out of a name (object, paragraph and frame marks), so
+        // that no blank they hid stays at either end and the name reads back as it is written.
+        entry_.name.removeIf([](QChar c) {
+            const char16_t u = c.unicode();
+            return u < 0x20 || u == QChar::ObjectReplacementCharacter ||
+                   u == QChar::ParagraphSeparator || u == 0xFDD0 || u == 0xFDD1;
+        });
         fonts_.insert(entryNumber_, {entry_.name.trimmed(), entry_.codePage});
     }
     entryNumber_ = -1;

@@ -118,6 +118,9 @@ void TestRtfReader::controlWords_data()
         QStringLiteral("<Georgia>x|<Arial>y|<Georgia>z"));
     row("control characters in a font name", "{\\fonttbl{\\f0 \\'01 Arial\\'1a;}}\\f0 x",
         QStringLiteral("<Arial>x"));
+    // The writer leaves such marks out: a blank they hid would come back at the name's end.
+    row("object and paragraph marks in a font name",
+        "{\\fonttbl{\\f0 \\u-4?Arial \\u8233?\\u-4?;}}\\f0 x", QStringLiteral("<Arial>x"));
     row("font not in the table", "{\\fonttbl{\\f0 Arial;}}\\f7 x", QStringLiteral("x"));
     row("colours",
         "{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}"
