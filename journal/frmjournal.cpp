@@ -3,6 +3,7 @@
 #include "journal/JournalArt.h"
 #include "journal/RtfReader.h"
 #include "journal/RtfWriter.h"
+#include "journal/UnbrokenRuns.h"
 #include "parental/PasswordGate.h"
 #include "platform/Dialogs.h"
 #include "platform/Logging.h"
@@ -361,6 +362,10 @@ void frmjournal::changePassword_Click()
 void frmjournal::loadEntry(const JournalEntries::ReadResult& read)
 {
     QTextDocument* document = journaltext->document();
+    // Whatever the editor lays out while the entry comes in is laid out breaking anywhere, which
+    // takes no longer than the text is long; word wrapping comes back once the entry is known to
+    // have no run too long for it.
+    journaltext->setWordWrapMode(QTextOption::WrapAnywhere);
     if (read.status == JournalEntries::ReadStatus::Read) {
         const RtfReadResult result = readRtf(read.bytes, *document);
         if (!result.isWhole())
@@ -369,6 +374,8 @@ void frmjournal::loadEntry(const JournalEntries::ReadResult& read)
     } else {
         document->clear();
     }
+    if (!UnbrokenRuns::needBreakingAnywhere(document->toPlainText()))
+        journaltext->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     document->setModified(false);
     textdate->setText(session_.currentName());
     date->setText(session_.title());

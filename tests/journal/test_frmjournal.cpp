@@ -2,6 +2,7 @@
 // temporary program folder; one test prints through the real print dialog to a PDF file.
 
 #include "journal/frmjournal.h"
+#include "journal/UnbrokenRuns.h"
 #include "parental/PasswordGate.h"
 #include "parental/Passwords.h"
 #include "platform/QtPrinting.h"
@@ -469,6 +470,38 @@ private Q_SLOTS:
         QCOMPARE(f->dialogs.messages(), {frmjournal::saveFailedMessage()});
         QCOMPARE(QFileInfo(f->path(todayFile)).size(), 50 * 1024 * 1024);
         QCOMPARE(w->journaltext->toPlainText(), QStringLiteral("new words"));
+    }
+
+    // A run with nowhere to break a line would hold the window for minutes when wrapped at words:
+    // such an entry is laid out breaking anywhere, and shown and saved as it is.
+    void longRunsAreLaidOutBreakingAnywhere_data()
+    {
+        QTest::addColumn<qsizetype>("length");
+        QTest::addColumn<int>("mode");
+        QTest::newRow("as long as allowed")
+            << UnbrokenRuns::maxWrappedRun << int(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        QTest::newRow("one character longer")
+            << UnbrokenRuns::maxWrappedRun + 1 << int(QTextOption::WrapAnywhere);
+    }
+    void longRunsAreLaidOutBreakingAnywhere()
+    {
+        QFETCH(qsizetype, length);
+        QFETCH(int, mode);
+        const QByteArray run(length, 'x');
+        f->put(todayFile, "{\\rtf1 " + run + "}");
+        f->put("\\2000 Jan 2.vjf", "{\\rtf1 a few words}");
+        frmjournal* w = open();
+        QCOMPARE(int(w->journaltext->wordWrapMode()), mode);
+        QCOMPARE(w->journaltext->toPlainText(), QString::fromLatin1(run));
+        QVERIFY(!w->isModified());
+        w->gosave_Click();
+        QVERIFY(f->contents(todayFile).contains(run));
+
+        // The next entry opened is wrapped at words again.
+        w->ope_Click();
+        w->File1_Click(w->File1->findItems(QStringLiteral("2000 Jan 2.vjf"), Qt::MatchExactly)[0]);
+        QCOMPARE(w->journaltext->toPlainText(), QStringLiteral("a few words"));
+        QCOMPARE(w->journaltext->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
     }
 
     void clipboardCommandsUsePlainText()
