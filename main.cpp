@@ -7,6 +7,7 @@
 #include "platform/QtPrinting.h"
 #include "platform/QtWebBrowser.h"
 #include "shell/App.h"
+#include "shell/CursorBlinkTimeout.h"
 #include "shell/StartProcedure.h"
 #include "shell/TerminationWatcher.h"
 #include "shell/formaster.h"
@@ -40,6 +41,9 @@ int main(int argc, char* argv[])
     // Outlives every page view, and goes before the engine shuts down with the application.
     QtWebBrowser::ProfileScope webProfile;
     QtWebBrowser::quietEngineInformation();
+    // Text cursors blink for 10 s after the last key press or click (as desktops do), so an
+    // idle program does not repaint twice a second.
+    CursorBlinkTimeout cursorBlink(10000);
 
     IniSettingsStore settings(IniSettingsStore::defaultFolder());
     QtDialogs dialogs;
