@@ -841,11 +841,17 @@ void frmmp3::Timer1_Timer()
 {
     const double position = MediaPlayer1->CurrentPosition();
     Slider1->setValue(display::wholeSeconds(position));
-    Timer1->setInterval(nextTrackingTick(position));
+    Timer1->setInterval(nextTrackingTick(position, timer1Read_));
 }
 
-int frmmp3::nextTrackingTick(double position)
+int frmmp3::nextTrackingTick(double position, double& lastRead)
 {
+    // A position that stands still (paused, stopped, nothing open) is read at the longest
+    // interval; what starts it moving again calls trackSoon.
+    const bool still = position == lastRead;
+    lastRead = position;
+    if (still)
+        return longestTrackingTick;
     return display::msUntilShownSecondChanges(position, timerInterval(1), longestTrackingTick);
 }
 
@@ -868,7 +874,7 @@ void frmmp3::Timer7_Timer()
 {
     const double position = MediaPlayer1->CurrentPosition();
     Label25->setText(shownText(display::elapsedText(position)));
-    Timer7->setInterval(nextTrackingTick(position));
+    Timer7->setInterval(nextTrackingTick(position, timer7Read_));
     // A length that was not known when the entry started (an MP3 without a Xing header).
     const int maximum = transport_->progressMaximum();
     if (maximum > 0 && maximum != Slider1->maximum())

@@ -155,7 +155,7 @@ public:
     void Timer1_Timer();
     // Timer1 and Timer7 read the position when the whole second they show can next change
     // (display::msUntilShownSecondChanges), at least this often.
-    static constexpr int longestTrackingTick = 250;
+    static constexpr int longestTrackingTick = 1000;
     void Timer3_Timer();
     void Timer7_Timer();
     void Timer100_Timer();
@@ -185,7 +185,9 @@ private:
     int heightTwips() const;
 
     void wireTransport();
-    static int nextTrackingTick(double position);
+    // The interval to the next tick of a timer that read `position`; `lastRead` is what it read
+    // the time before.
+    static int nextTrackingTick(double position, double& lastRead);
     // A jump of the position (Stop, a seek, a new song, a resumed pause) shows at once, not at
     // the next planned tick.
     void trackSoon();
@@ -201,6 +203,8 @@ private:
     class Lists;
     std::unique_ptr<Lists> lists_;
     std::unique_ptr<Transport> transport_;
+    double timer1Read_ = -1.0; // the position each tracking timer read last (none yet: -1)
+    double timer7Read_ = -1.0;
     display::TitleScroll scroll_;
     // Where the strip was grabbed, while the window moves itself (no window manager moves it).
     std::optional<QPoint> grab_;

@@ -308,7 +308,8 @@ void TestFrmmp3Transport::sliderTrackingAndSeeking()
 }
 
 // The position displays are read when the whole second they show can change, not 60 times a
-// second; a jump (Stop) is shown at the next shortest tick.
+// second; a position that stands still is read seldom, and a jump (Stop) at the next shortest
+// tick.
 void TestFrmmp3Transport::trackingTicksWhenTheShownSecondChanges()
 {
     Rig rig;
@@ -321,8 +322,10 @@ void TestFrmmp3Transport::trackingTicksWhenTheShownSecondChanges()
     w->Timer7_Timer();
     QCOMPARE(w->Timer1->interval(), 201);
     QCOMPARE(w->Timer7->interval(), 201);
-    rig.player->position = 42.6;
+    rig.player->position = 42.6; // playing on
     w->Timer1_Timer();
+    QCOMPARE(w->Timer1->interval(), 901);
+    w->Timer1_Timer(); // paused: the position stands still
     QCOMPARE(w->Timer1->interval(), frmmp3::longestTrackingTick);
     w->pctStopD_Click();
     QCOMPARE(w->Timer1->interval(), 16);
