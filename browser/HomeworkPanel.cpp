@@ -4,6 +4,7 @@
 #include "browser/LinkList.h"
 #include "browser/ListChoice.h"
 #include "platform/TwipsGeometry.h"
+#include "shell/DefaultButton.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -103,6 +104,7 @@ void HomeworkPanel::buildControls()
     Picture100->setAutoFillBackground(true);
     Text600 = new QPlainTextEdit(Picture100);
     Text600->setObjectName(QStringLiteral("Text600"));
+    Text600->setAccessibleName(QStringLiteral("Instructions"));
     Text600->setReadOnly(true);
     Text600->setToolTip(QStringLiteral("Double click to close"));
     Text600->setPlainText(
@@ -141,6 +143,15 @@ void HomeworkPanel::buildControls()
     ListChoice::attach(List6, [this](int index) { List6_Click(index); });
     ListChoice::attach(List7, [this](int index) { List7_Click(index); });
     ListChoice::attach(List8, [this](int index) { List8_Click(index); });
+    // Return in a list chooses its entry (ListChoice); elsewhere it is Cancel, the panel's one
+    // way out. Escape closes the instructions box, or else the panel.
+    setDefaultButton(this, Command10);
+    setEscapeAction(this, [this] {
+        if (Picture100->isVisible())
+            Picture100_DblClick();
+        else
+            Command10_Click();
+    });
     connect(Command10, &QPushButton::clicked, this, &HomeworkPanel::Command10_Click);
     connect(Command1, &QPushButton::clicked, this, &HomeworkPanel::Command1_Click);
 }

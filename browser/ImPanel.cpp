@@ -1,14 +1,13 @@
 #include "browser/ImPanel.h"
 
 #include "platform/Twips.h"
+#include "shell/ClickLabel.h"
 #include "shell/DefaultButton.h"
 #include "shell/ProductSite.h"
 #include "shell/ServiceAddresses.h"
 
-#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 
 namespace vireo {
@@ -44,9 +43,13 @@ ImPanel::ImPanel(Navigate navigate, QWidget* parent)
         "#Label5:hover, #Label8:hover { text-decoration: underline; }"));
     placeTwips(this, 2730, 735, 4005, 1800);
 
-    Label5 = named(new QLabel(QStringLiteral("IM With AOL Instant Messanger"), this), "Label5");
+    // A link is a click on its label: a press and a release on it (a release that ends outside
+    // it, the user having moved away to think again, does nothing).
+    Label5 = named(new ClickLabel(this), "Label5");
+    Label5->setText(QStringLiteral("IM With AOL Instant Messanger"));
     placeTwips(Label5, 645, 15, 3915, 315);
-    Label8 = named(new QLabel(QStringLiteral("(Requires AOL InstantMessanger)"), this), "Label8");
+    Label8 = named(new ClickLabel(this), "Label8");
+    Label8->setText(QStringLiteral("(Requires AOL InstantMessanger)"));
     placeTwips(Label8, 885, 255, 2175, 270);
     Label6 = named(new QLabel(QStringLiteral("Screen name:"), this), "Label6");
     placeTwips(Label6, 285, 525, 1275, 225);
@@ -66,48 +69,21 @@ ImPanel::ImPanel(Navigate navigate, QWidget* parent)
 
     // The panel's places were chosen for a small dialog font, which the style sheet asks for;
     // a label that still does not fit grows to its text rather than cut it off.
-    for (QLabel* label : {Label5, Label8, Label6, Label7}) {
+    for (QLabel* label : std::initializer_list<QLabel*>{Label5, Label8, Label6, Label7}) {
         label->ensurePolished();
         if (label->sizeHint().width() > label->width())
             label->resize(label->sizeHint().width(), label->height());
     }
 
-    for (QLabel* link : {Label5, Label8}) {
+    for (QLabel* link : {Label5, Label8})
         link->setCursor(Qt::PointingHandCursor);
-        link->installEventFilter(this);
-    }
+    connect(Label5, &ClickLabel::Click, this, &ImPanel::Label5_Click);
+    connect(Label8, &ClickLabel::Click, this, &ImPanel::Label8_Click);
     setDefaultButton(this, Command6);
+    setEscapeAction(this, [this] { Command7_Click(); });
     connect(Command6, &QPushButton::clicked, this, &ImPanel::Command6_Click);
     connect(Command7, &QPushButton::clicked, this, &ImPanel::Command7_Click);
     hide();
-}
-
-// A click is a press and a release of the left button on the same label: a release that ends
-// outside it (the user moved away to think again) does nothing.
-bool ImPanel::eventFilter(QObject* watched, QEvent* event)
-{
-    auto* label = qobject_cast<QLabel*>(watched);
-    const bool isLink = label && (label == Label5 || label == Label8);
-    const QEvent::Type type = event->type();
-    if (!isLink || (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease))
-        return QFrame::eventFilter(watched, event);
-    const auto* mouse = static_cast<QMouseEvent*>(event);
-    if (mouse->button() != Qt::LeftButton)
-        return QFrame::eventFilter(watched, event);
-    if (type == QEvent::MouseButtonPress) {
-        pressedLink_ = label;
-        return true;
-    }
-    const bool clicked =
-        pressedLink_ == label && label->rect().contains(mouse->position().toPoint());
-    pressedLink_ = nullptr;
-    if (clicked) {
-        if (label == Label5)
-            Label5_Click();
-        else
-            Label8_Click();
-    }
-    return true;
 }
 
 // "Send": no check that a screen name is given; the boxes keep their texts.

@@ -9,6 +9,8 @@ class QPushButton;
 
 namespace vireo {
 
+class ClickLabel;
+
 // The instant-message panel of a browser window: a screen name and a message become an
 // "aim:goim" address for the page to navigate to, which hands it to the messenger program.
 // It floats over the page at a fixed place, hidden until asked for; the texts stay for the
@@ -20,8 +22,8 @@ public:
 
     explicit ImPanel(Navigate navigate, QWidget* parent = nullptr);
 
-    QLabel* Label5; // "IM With AOL Instant Messanger": opens the messenger's home page
-    QLabel* Label8; // "(Requires AOL InstantMessanger)": the same, and hides the panel
+    ClickLabel* Label5; // "IM With AOL Instant Messanger": opens the messenger's home page
+    ClickLabel* Label8; // "(Requires AOL InstantMessanger)": the same, and hides the panel
     QLabel* Label6;
     QLineEdit* screenname;
     QLabel* Label7;
@@ -34,12 +36,8 @@ public:
     void Label5_Click();
     void Label8_Click();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     Navigate navigate_;
-    QLabel* pressedLink_ = nullptr;
 };
 
 } // namespace vireo

@@ -12,6 +12,8 @@
 #include "platform/WebBrowser.h"
 #include "platform/WindowTimer.h"
 #include "shell/App.h"
+#include "shell/ClickLabel.h"
+#include "shell/DefaultButton.h"
 #include "shell/MenuBuilder.h"
 #include "shell/ProductSite.h"
 #include "shell/SkinColours.h"
@@ -103,13 +105,14 @@ void frmbrowser::buildControls()
     bold.setBold(true);
     Label1->setFont(bold);
 
-    label2 = new QLabel(QStringLiteral("X"), Picture1);
+    label2 = new ClickLabel(Picture1);
+    label2->setText(QStringLiteral("X"));
     label2->setObjectName(QStringLiteral("label2"));
     label2->setAccessibleName(QStringLiteral("Close the link panel"));
     label2->setToolTip(QStringLiteral("Close"));
     label2->setAlignment(Qt::AlignCenter);
     label2->setCursor(Qt::PointingHandCursor);
-    label2->installEventFilter(this);
+    connect(label2, &ClickLabel::Click, this, &frmbrowser::label2_Click);
 
     List2 = new QListWidget(this);
     List2->setObjectName(QStringLiteral("List2"));
@@ -117,6 +120,9 @@ void frmbrowser::buildControls()
     List3 = new QListWidget(this);
     List3->setObjectName(QStringLiteral("List3"));
     List3->hide();
+    // Escape in the link panel closes it, as its "X" does.
+    for (QWidget* part : {Picture1, static_cast<QWidget*>(List2)})
+        setEscapeAction(part, [this] { label2_Click(); });
 
     Picture2 = new QWidget(this);
     Picture2->setObjectName(QStringLiteral("Picture2"));
@@ -490,17 +496,9 @@ bool frmbrowser::eventFilter(QObject* watched, QEvent* event)
     const QEvent::Type type = event->type();
     const bool isMouse = type == QEvent::MouseButtonPress || type == QEvent::MouseMove ||
                          type == QEvent::MouseButtonRelease;
-    if (!isMouse || (watched != label2 && watched != Picture2))
+    if (!isMouse || watched != Picture2)
         return QWidget::eventFilter(watched, event);
     const auto* mouse = static_cast<QMouseEvent*>(event);
-    if (watched == label2) {
-        if (type == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton &&
-            label2->rect().contains(mouse->position().toPoint())) {
-            label2_Click();
-            return true;
-        }
-        return QWidget::eventFilter(watched, event);
-    }
     const double x = mouse->position().x() * twips::perPixel;
     if (type == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton)
         Picture2_MouseDown(x);

@@ -15,6 +15,7 @@ class QTimer;
 namespace vireo {
 
 class App;
+class ClickLabel;
 class HomeworkPanel;
 class ImPanel;
 class WebBrowser;
@@ -44,7 +45,7 @@ public:
     QWidget* page;
     QWidget* Picture1;
     QLabel* Label1;
-    QLabel* label2;
+    ClickLabel* label2; // "X": closes the link panel
     QListWidget* List2;
     QListWidget* List3;
     QWidget* Picture2;

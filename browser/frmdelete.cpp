@@ -4,6 +4,7 @@
 #include "platform/Dialogs.h"
 #include "platform/TwipsGeometry.h"
 #include "shell/App.h"
+#include "shell/DefaultButton.h"
 #include "shell/formaster.h"
 
 #include <QApplication>
@@ -84,13 +85,13 @@ frmdelete::frmdelete(App& app, QWidget* parent)
     Command4 = button("Command4", "&Delete", this);
     Command3 = button("Command3", "&Help", this);
     Command2 = button("Command2", "&Okay", this);
-    Command2->setDefault(true);
 
     Picture1 = new QWidget(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setAutoFillBackground(true);
     Text6 = new QPlainTextEdit(Picture1);
     Text6->setObjectName(QStringLiteral("Text6"));
+    Text6->setAccessibleName(QStringLiteral("Help"));
     Text6->setReadOnly(true);
     Text6->setPlainText(
         QString::fromUtf8(helpText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
@@ -120,6 +121,15 @@ frmdelete::frmdelete(App& app, QWidget* parent)
     twips::place(Text6, 0, 15, 3780, 1395);
     twips::place(Label3, 1080, 1410, 1935, 270);
 
+    // Enter is Okay, as in a dialog; Escape closes the help box, or else the window (which
+    // saves, as every way of closing it does).
+    setDefaultButton(this, Command2);
+    setEscapeAction(this, [this] {
+        if (Picture1->isVisible())
+            Picture1_DblClick();
+        else
+            close();
+    });
     connect(Command4, &QPushButton::clicked, this, &frmdelete::Command4_Click);
     connect(Command3, &QPushButton::clicked, this, &frmdelete::Command3_Click);
     connect(Command2, &QPushButton::clicked, this, &frmdelete::Command2_Click);

@@ -10,6 +10,7 @@
 #include "platform/Printing.h"
 #include "platform/Twips.h"
 #include "shell/App.h"
+#include "shell/DefaultButton.h"
 
 #include <QClipboard>
 #include <QCloseEvent>
@@ -44,8 +45,9 @@ QToolButton* pictureButton(QWidget* parent, const char* name, const char* tip,
     button->setIcon(QIcon(JournalArt::picture(picture, pictureSize * 2)));
     button->setIconSize(QSize(pictureSize, pictureSize));
     button->setAutoRaise(true);
-    // The editor keeps the focus and its selection while a button is used.
-    button->setFocusPolicy(Qt::NoFocus);
+    // A click leaves the focus, and the selection it acts on, in the editor; Tab reaches the
+    // button for those who use the keyboard.
+    button->setFocusPolicy(Qt::TabFocus);
     return button;
 }
 
@@ -255,6 +257,10 @@ void frmjournal::buildHelp()
 
 void frmjournal::wire()
 {
+    setEscapeAction(this, [this] {
+        if (Picture100->isVisible())
+            Picture100_DblClick();
+    });
     connect(gosave, &QToolButton::clicked, this, &frmjournal::gosave_Click);
     connect(gotras, &QToolButton::clicked, this, &frmjournal::gotras_Click);
     connect(ope, &QToolButton::clicked, this, &frmjournal::ope_Click);

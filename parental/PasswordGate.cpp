@@ -61,6 +61,7 @@ PasswordGate::PasswordGate(Passwords::Kind kind, Style style, const Texts& texts
     connect(confirmButton, &QPushButton::clicked, this, &PasswordGate::confirm);
     setDefaultButton(this, confirmButton);
     connect(cancelButton, &QPushButton::clicked, this, &PasswordGate::cancelled);
+    setEscapeAction(this, [this] { cancelButton->click(); });
 }
 
 bool PasswordGate::confirm()

@@ -221,6 +221,7 @@ QWidget* frmmisc::buildWhatsNew()
     layout->addStretch();
     layout->addLayout(row);
     setDefaultButton(panel, Command2);
+    setEscapeAction(panel, [this] { Command2->click(); });
     connect(Command2, &QPushButton::clicked, this, &frmmisc::Command2_Click);
     return panel;
 }
@@ -245,6 +246,7 @@ QWidget* frmmisc::buildBoxPanel(const BoxPanel& design, QLineEdit*& box, QPushBu
     cancel = makeButton("Cancel", design.cancel, panel);
     layout->addLayout(buttonRow({go, cancel}));
     setDefaultButton(panel, go);
+    setEscapeAction(panel, [cancel] { cancel->click(); });
     connect(go, &QPushButton::clicked, this, design.onGo);
     connect(cancel, &QPushButton::clicked, this, design.onCancel);
     return panel;

@@ -9,6 +9,7 @@
 #include "platform/Twips.h"
 #include "platform/TwipsGeometry.h"
 #include "shell/App.h"
+#include "shell/DefaultButton.h"
 #include "shell/formaster.h"
 
 #include <QCheckBox>
@@ -127,6 +128,10 @@ frmopt::frmopt(App& app) : QWidget(nullptr, Qt::Dialog), app_(app)
 
     connect(tbsOptions, &QTabBar::currentChanged, this, &frmopt::tbsOptions_Click);
     connect(hsbSpeed, &QScrollBar::valueChanged, this, &frmopt::hsbSpeed_Change);
+    // As in a dialog: Enter is OK, Escape is Cancel (a password prompt showing takes both
+    // keys first, for its own Ok and Cancel).
+    setDefaultButton(this, cmdOK);
+    setEscapeAction(this, [this] { cmdCancel_Click(); });
     connect(cmdOK, &QPushButton::clicked, this, &frmopt::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmopt::cmdCancel_Click);
     connect(parentalPrompt, &PasswordGate::passed, this, &frmopt::Command8_Click);
@@ -263,6 +268,8 @@ QWidget* frmopt::buildParental()
     hsbSpeed = new QScrollBar(Qt::Horizontal, fraParental);
     hsbSpeed->setObjectName(QStringLiteral("hsbSpeed"));
     hsbSpeed->setAccessibleName(QStringLiteral("Daily limit in minutes"));
+    // Tab reaches the bar, and the arrow keys and Page Up/Down move it.
+    hsbSpeed->setFocusPolicy(Qt::TabFocus);
     hsbSpeed->setRange(OptionsValues::minutesMinimum, OptionsValues::minutesMaximum);
     hsbSpeed->setSingleStep(OptionsValues::minutesSmallStep);
     hsbSpeed->setPageStep(OptionsValues::minutesLargeStep);

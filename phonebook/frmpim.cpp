@@ -9,6 +9,8 @@
 #include "platform/Dialogs.h"
 #include "platform/Printing.h"
 #include "shell/App.h"
+#include "shell/ClickLabel.h"
+#include "shell/DefaultButton.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -27,6 +29,7 @@
 #include <QTextDocument>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <iterator>
 
 namespace vireo {
 
@@ -253,6 +256,14 @@ void frmpim::buildControls()
     layout->setSpacing(3);
     layout->addLayout(top);
     layout->addLayout(body, 1);
+
+    // Tab follows the layout: the commands, the list and the Clear under it, then the boxes
+    // row by row, the long boxes and Change Picture last.
+    QWidget* const tabOrder[] = {gocrypt, gosave, gotrash, gocopy,  gopaste,   goprint, gohelp,
+                                 List1,   gotras, namet,   phone,   emailk,    Combo3,  Combo2,
+                                 Combo4,  Combo5, age,     address, commentsk, Command6};
+    for (size_t i = 1; i < std::size(tabOrder); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }
 
 void frmpim::buildHelpPanel()
@@ -268,7 +279,8 @@ void frmpim::buildHelpPanel()
     helpText->setReadOnly(true);
     helpText->setPlainText(phonebookhelp::text());
     helpText->setToolTip(phonebookhelp::closeHint());
-    helpClose = new QLabel(phonebookhelp::closeLabel(), helpPanel);
+    helpClose = new ClickLabel(helpPanel);
+    helpClose->setText(phonebookhelp::closeLabel());
     helpClose->setObjectName(QStringLiteral("helpClose"));
     helpClose->setCursor(Qt::PointingHandCursor);
     auto* layout = new QVBoxLayout(helpPanel);
@@ -276,7 +288,6 @@ void frmpim::buildHelpPanel()
     layout->addWidget(helpClose, 0, Qt::AlignHCenter);
     helpPanel->installEventFilter(this);
     helpText->viewport()->installEventFilter(this);
-    helpClose->installEventFilter(this);
     helpPanel->hide();
 }
 
@@ -305,6 +316,12 @@ void frmpim::buildLogon()
 
 void frmpim::wire()
 {
+    // Return in a one-line box saves the contact, as Save does; Escape closes the help box.
+    setDefaultButton(this, gosave);
+    setEscapeAction(this, [this] {
+        if (helpPanel->isVisible())
+            helpClose_Click();
+    });
     connect(List1, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0 && !listing_)
             List1_Click();
@@ -321,18 +338,32 @@ void frmpim::wire()
     connect(logon, &PasswordGate::passed, this, &frmpim::logon_passed);
     connect(logon, &PasswordGate::cancelled, this, &frmpim::logon_cancelled);
     connect(changePassword, &QPushButton::clicked, this, &frmpim::changePassword_Click);
+    connect(helpClose, &ClickLabel::Click, this, &frmpim::helpClose_Click);
 }
 
 void frmpim::Form_Load()
 {
     book_.load();
-    showLists();
     if (!app_.isOn(settings::phonebookLocked, settings::SwitchRule::Text)) {
+        showLists();
         // Ready for typing a buddy in.
         namet->setFocus();
         return;
     }
-    cover->show();
+    showCover(true);
+}
+
+void frmpim::showCover(bool shown)
+{
+    // Behind the logon panel nothing is listed and nothing can be reached: Tab or a screen
+    // reader would otherwise get to the buddies without the password.
+    for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (w != cover)
+            w->setEnabled(!shown);
+    }
+    cover->setVisible(shown);
+    if (!shown)
+        return;
     cover->raise();
     layOverlays();
     logon->entry->setFocus();
@@ -355,10 +386,6 @@ bool frmpim::eventFilter(QObject* watched, QEvent* event)
     const bool onPanel = watched == helpPanel || watched == helpText->viewport();
     if (onPanel && event->type() == QEvent::MouseButtonDblClick) {
         helpPanel_DblClick();
-        return true;
-    }
-    if (watched == helpClose && event->type() == QEvent::MouseButtonRelease) {
-        helpClose_Click();
         return true;
     }
     return QWidget::eventFilter(watched, event);
@@ -568,7 +595,8 @@ void frmpim::Command6_Click()
 
 void frmpim::logon_passed()
 {
-    cover->hide();
+    showCover(false);
+    showLists();
     namet->setFocus();
 }
 

@@ -19,6 +19,7 @@ class QToolButton;
 namespace vireo {
 
 class App;
+class ClickLabel;
 class PasswordGate;
 
 // The phone book window: the list of buddies, the boxes of the one shown, its picture, and the
@@ -54,7 +55,7 @@ public:
     // The help panel, its text and the label that closes it.
     QFrame* helpPanel;
     QPlainTextEdit* helpText;
-    QLabel* helpClose;
+    ClickLabel* helpClose;
 
     // The logon panel over a cover that hides the rest of the window.
     QWidget* cover;
@@ -105,6 +106,8 @@ private:
     void showContact(const ContactFile::Contents& contents);
     void showPicture(const QString& path);
     void showLists();
+    // Shows or hides the logon panel over the window.
+    void showCover(bool shown);
     void selectAndOpen(int position);
     void closeWindow();
 

@@ -19,6 +19,7 @@
 #include "shell/App.h"
 #include "shell/BrowserWindow.h"
 #include "shell/ConfigWindow.h"
+#include "shell/DefaultButton.h"
 #include "shell/ImageBox.h"
 
 #include <QCloseEvent>
@@ -260,6 +261,8 @@ void frmmp3::buildControls()
     HScroll1 = new QScrollBar(Qt::Horizontal, this);
     HScroll1->setObjectName(QStringLiteral("HScroll1"));
     HScroll1->setAccessibleName(QStringLiteral("Volume"));
+    // Tab reaches the bars, and the arrow keys move them.
+    HScroll1->setFocusPolicy(Qt::TabFocus);
     HScroll1->setRange(0, 2500);
     HScroll1->setSingleStep(10);
     HScroll1->setPageStep(500);
@@ -276,6 +279,7 @@ void frmmp3::buildControls()
     HScroll2 = new QScrollBar(Qt::Horizontal, this);
     HScroll2->setObjectName(QStringLiteral("HScroll2"));
     HScroll2->setAccessibleName(QStringLiteral("Balance"));
+    HScroll2->setFocusPolicy(Qt::TabFocus);
     HScroll2->setRange(-5000, 5000);
     HScroll2->setSingleStep(50);
     HScroll2->setPageStep(1000);
@@ -398,6 +402,10 @@ void frmmp3::buildHelp()
 
 void frmmp3::wire()
 {
+    setEscapeAction(this, [this] {
+        if (Picture100->isVisible())
+            Picture100_DblClick();
+    });
     connect(Label13, &EventLabel::Click, this, &frmmp3::Label13_Click);
     connect(pctLoad, &ImageBox::MouseUp, this, &frmmp3::pctLoad_MouseUp);
     connect(Label14, &EventLabel::MouseUp, this, &frmmp3::Label14_MouseUp);

@@ -9,10 +9,22 @@ namespace vireo {
 // of the left button inside the label. A double-click reports MouseDown, MouseUp, Click,
 // DblClick, MouseUp: its second press is the double-click and its release gives no second
 // Click, so a command on Click runs once.
+//
+// A label that carries a command (something listens to its Click, MouseUp or DblClick) is a
+// button for the keyboard and for screen readers as well: Tab reaches it (a mouse click does
+// not take the focus), Space or Enter presses it, a focus frame shows while it has the focus,
+// and assistive technologies see a push button with a Press action, named by its accessible
+// name, else its text, else its tooltip (ClickLabelAccessible).
 class ClickLabel : public QLabel {
     Q_OBJECT
 public:
     explicit ClickLabel(QWidget* parent);
+
+    // Whether something listens to the events a command hangs on.
+    bool hasCommand() const;
+    // What a key press or a screen reader's Press does: the events of one click, and the
+    // double-click as well for a label whose only command is a double-click.
+    void press();
 
 Q_SIGNALS:
     void MouseDown();
@@ -24,6 +36,9 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void connectNotify(const QMetaMethod& signal) override;
 
 private:
     bool pressed_ = false;

@@ -224,6 +224,8 @@ void formaster::buildControls()
     Combo1->setEditable(true);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
     Combo1->setAccessibleName(QStringLiteral("Address"));
+    // Screen readers on Linux name an editable box by its text: the entry says what it is.
+    Combo1->lineEdit()->setAccessibleName(QStringLiteral("Address"));
     // Completion is our own; the box's inline completer would fight it.
     Combo1->setCompleter(nullptr);
     // The history grows without limit: nothing may walk all of it to size the box or its list.

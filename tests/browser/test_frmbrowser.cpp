@@ -2,6 +2,7 @@
 #include "platform/Twips.h"
 #include "platform/fakes/FakeWebBrowser.h"
 #include "shell/App.h"
+#include "shell/ClickLabel.h"
 #include "shell/ProductSite.h"
 #include "shell/formaster.h"
 #include "support/WindowsFixture.h"

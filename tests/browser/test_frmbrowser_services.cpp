@@ -3,6 +3,7 @@
 #include "parental/frmmisc.h"
 #include "platform/fakes/FakeWebBrowser.h"
 #include "shell/App.h"
+#include "shell/ClickLabel.h"
 #include "shell/formaster.h"
 #include "support/WindowsFixture.h"
 

@@ -1,4 +1,5 @@
 #include "browser/ImPanel.h"
+#include "shell/ClickLabel.h"
 #include "shell/ProductSite.h"
 
 #include <QLabel>

@@ -7,6 +7,7 @@
 #include "phonebook/PimArt.h"
 #include "phonebook/frmpim.h"
 #include "platform/fakes/FakePrinting.h"
+#include "shell/ClickLabel.h"
 #include "support/WindowsFixture.h"
 
 #include <QAction>
@@ -207,6 +208,10 @@ private Q_SLOTS:
         Passwords(f->settings).set(Passwords::Kind::Teen, QStringLiteral("Secret"));
         frmpim* w = open();
         QVERIFY(w->cover->isVisibleTo(w));
+        // Nothing behind the panel is listed or reachable by Tab or a screen reader.
+        QCOMPARE(w->List1->count(), 0);
+        for (QWidget* behind : std::initializer_list<QWidget*>{w->List1, w->namet, w->gosave})
+            QVERIFY(!behind->isEnabled());
         QCOMPARE(w->logon->title->text(), QStringLiteral("Phone Book Logon"));
         QCOMPARE(w->logon->prompt->text(), QStringLiteral("Password:"));
         QCOMPARE(w->changePassword->text(), QStringLiteral("(Change your password)"));
@@ -222,6 +227,7 @@ private Q_SLOTS:
         QVERIFY(!w->cover->isVisibleTo(w));
         QVERIFY(w->logon->entry->text().isEmpty());
         QCOMPARE(w->List1->count(), 2);
+        QVERIFY(w->List1->isEnabled() && w->namet->isEnabled());
     }
 
     void anEmptyTeenPasswordStillShowsTheLogonAndAnEmptyEntryPasses()
@@ -525,6 +531,8 @@ private Q_SLOTS:
         QTest::mouseDClick(w->helpPanel, Qt::LeftButton, {}, QPoint(2, 2));
         QVERIFY(!w->helpPanel->isVisibleTo(w));
         w->gohelp->click();
+        // A click is a press and a release inside the label: it has its size, as when shown.
+        w->helpClose->adjustSize();
         QTest::mouseClick(w->helpClose, Qt::LeftButton);
         QVERIFY(!w->helpPanel->isVisibleTo(w));
     }
