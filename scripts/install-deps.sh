@@ -14,6 +14,8 @@ PACKAGES=(
   xvfb xauth xdotool imagemagick x11-utils fonts-dejavu-core
   poppler-utils # pdftotext: the printing tests read back the PDF they print
   desktop-file-utils appstream man-db # check the desktop entry, metainfo and manual page
+  # the screen-reader test drives the program through AT-SPI on a session bus of its own
+  dbus-bin dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0
   "$@"
 )
 
