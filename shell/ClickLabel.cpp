@@ -92,6 +92,18 @@ void ClickLabel::keyPressEvent(QKeyEvent* event)
         press();
 }
 
+void ClickLabel::focusInEvent(QFocusEvent* event)
+{
+    QLabel::focusInEvent(event);
+    Q_EMIT GotFocus();
+}
+
+void ClickLabel::focusOutEvent(QFocusEvent* event)
+{
+    QLabel::focusOutEvent(event);
+    Q_EMIT LostFocus();
+}
+
 void ClickLabel::paintEvent(QPaintEvent* event)
 {
     QLabel::paintEvent(event);

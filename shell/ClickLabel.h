@@ -31,12 +31,17 @@ Q_SIGNALS:
     void MouseUp();
     void Click();
     void DblClick();
+    // The keyboard focus came or went (Tab, or Shift+Tab).
+    void GotFocus();
+    void LostFocus();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void connectNotify(const QMetaMethod& signal) override;
 

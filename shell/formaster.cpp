@@ -396,6 +396,10 @@ void formaster::wireButtons()
         const ButtonDef* s = &def;
         connect(button, &ImageBox::MouseMove, this,
                 [this, button, caption] { showHoverCaption(button, caption); });
+        // The keyboard's pointer: the focused button shows its caption as a hovered one does.
+        connect(button, &ImageBox::GotFocus, this,
+                [this, button, caption] { showHoverCaption(button, caption); });
+        connect(button, &ImageBox::LostFocus, this, &formaster::hideHoverCaption);
         connect(button, &ImageBox::MouseDown, this,
                 [this, button, s] { button->setPicture(this->*s->pressed); });
         connect(button, &ImageBox::MouseUp, this,

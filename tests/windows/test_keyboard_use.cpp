@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
 #include <QListWidget>
 #include <QTest>
 
@@ -252,7 +253,8 @@ class TestKeyboardUse : public QObject {
 private Q_SLOTS:
     void tabFollowsTheLayout_data();
     void tabFollowsTheLayout();
-    void ctrlTabLeavesTheJournalEditor();
+    void shiftTabLeavesTheJournalEditor();
+    void aFocusedLauncherShowsItsCaption();
     void returnAndEscape_data();
     void returnAndEscape();
 };
@@ -278,7 +280,7 @@ void TestKeyboardUse::tabFollowsTheLayout()
 
 // Shift+Tab leaves the journal's editor, where Tab is a character of the entry (Ctrl+Tab goes
 // to the next child window, as in every window of the master).
-void TestKeyboardUse::ctrlTabLeavesTheJournalEditor()
+void TestKeyboardUse::shiftTabLeavesTheJournalEditor()
 {
     WindowsFixture f;
     QWidget* window = openAndActivate(f, "journal");
@@ -288,6 +290,25 @@ void TestKeyboardUse::ctrlTabLeavesTheJournalEditor()
     editor->setFocus(Qt::TabFocusReason);
     QTest::keyClick(editor, Qt::Key_Backtab, Qt::ShiftModifier);
     QCOMPARE(nameOf(QApplication::focusWidget()), u"gohelp"_qs);
+}
+
+// Sighted keyboard users see the name of the launcher they are on, as the mouse shows it.
+void TestKeyboardUse::aFocusedLauncherShowsItsCaption()
+{
+    WindowsFixture f;
+    QWidget* master = openAndActivate(f, "master");
+    QVERIFY(master);
+    QWidget* address = control(master, u"Combo1"_qs);
+    auto* caption = master->findChild<QLabel*>(u"Label100"_qs);
+    QVERIFY(address && caption);
+    address->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(nameOf(QApplication::focusWidget()), u"Image14"_qs);
+    QVERIFY(caption->isVisible());
+    QCOMPARE(caption->text(), u"Teen Rights!"_qs);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(nameOf(QApplication::focusWidget()), u"Combo1"_qs);
+    QVERIFY(!caption->isVisible());
 }
 
 void TestKeyboardUse::returnAndEscape_data()
