@@ -559,6 +559,13 @@ void TestGstMediaPlayer::songsLeaveNothingBehind()
     qInfo("over the last %d players (%d song starts): %+d descriptors, %+lld kB resident",
           players - warmUp, starts, fds - fdsAfterWarmUp, kb - kbAfterWarmUp);
     QCOMPARE(fds, fdsAfterWarmUp);
+#if defined(__SANITIZE_ADDRESS__)
+    // Under AddressSanitizer the resident size grows with the sanitizer's own records (freed
+    // blocks held back in quarantine, the call stack of every allocation), about 330 kB a song
+    // start here, and 22 kB even with no quarantine. Its leak check at exit is the memory check
+    // of that build.
+    return;
+#endif
     // Allocator noise only: the leak this guards against was about 175 kB per song start.
     QVERIFY2(kb - kbAfterWarmUp < 20 * starts, qPrintable(QString::number(kb - kbAfterWarmUp)));
 }
