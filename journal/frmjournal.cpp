@@ -328,8 +328,12 @@ void frmjournal::placeOverlays()
 
 void frmjournal::Form_Load()
 {
-    if (app_.isOn(settings::journalLocked, settings::SwitchRule::Text))
+    // A locked journal holds nothing of the entry until the password is given: behind the
+    // cover the text could still be read out by a screen reader.
+    if (app_.isOn(settings::journalLocked, settings::SwitchRule::Text)) {
         showLogon(true);
+        return;
+    }
     loadEntry(session_.openToday());
 }
 
@@ -349,6 +353,7 @@ void frmjournal::showLogon(bool shown)
 void frmjournal::journal_logon_passed()
 {
     showLogon(false);
+    loadEntry(session_.openToday());
     journaltext->setFocus();
 }
 

@@ -1,8 +1,8 @@
 // The journal window over fakes (settings in memory, scripted dialogs, a fake printer) and a
 // temporary program folder; one test prints through the real print dialog to a PDF file.
 
-#include "journal/frmjournal.h"
 #include "journal/UnbrokenRuns.h"
+#include "journal/frmjournal.h"
 #include "parental/PasswordGate.h"
 #include "parental/Passwords.h"
 #include "platform/QtPrinting.h"
@@ -201,6 +201,8 @@ private Q_SLOTS:
         QCOMPARE(w->journal_logon->title->text(), QStringLiteral("Journal Logon"));
         QCOMPARE(w->journal_logon->prompt->text(), QStringLiteral("Password:"));
         QVERIFY(w->changePassword->text().contains(QStringLiteral("(Change your password)")));
+        // Nothing of the entry is in the window before the password.
+        QVERIFY(w->journaltext->toPlainText().isEmpty());
 
         w->journal_logon->entry->setText(entry);
         QTest::mouseClick(w->journal_logon->confirmButton, Qt::LeftButton);
@@ -213,7 +215,13 @@ private Q_SLOTS:
         } else {
             QCOMPARE(f->dialogs.messages(), {QStringLiteral("Incorrect Password!")});
             QCOMPARE(w->journal_logon->entry->text(), entry);
+            QVERIFY(w->journaltext->toPlainText().isEmpty());
         }
+        // Closing asks nothing and leaves the entry file as it was.
+        QVERIFY(closeJournal());
+        for (const auto& shown : f->dialogs.shown)
+            QVERIFY(shown.kind != ScriptedDialogs::Shown::YesNoCancel);
+        QCOMPARE(f->contents(todayFile), QByteArray("{\\rtf1 private thoughts}"));
     }
 
     void logonCancelClosesTheWindow()
