@@ -17,7 +17,11 @@ App::App(SettingsStore& settings, Dialogs& dialogs, ProgramFolder folder)
 {
 }
 
-App::~App() = default;
+App::~App()
+{
+    // The About box has no owner window, so nothing else deletes one still open at the end.
+    delete about_.data();
+}
 
 QString App::read(const SettingKey& key) const
 {

@@ -153,6 +153,10 @@ formaster::~formaster()
 {
     // The children go before this window's members: they must not call back into it.
     disconnect(mdiArea, nullptr, this, nullptr);
+    // Nor may the buttons: closing the window moves the focus off a launcher, and its LostFocus
+    // would call hideHoverCaption on a window that is no longer a formaster.
+    for (ImageBox* button : findChildren<ImageBox*>())
+        disconnect(button, nullptr, this, nullptr);
     client_->removeEventFilter(this);
     navbar->removeEventFilter(this);
     mdiArea->viewport()->removeEventFilter(this);
