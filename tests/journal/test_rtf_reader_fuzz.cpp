@@ -1,7 +1,7 @@
 // Runs the fuzz target's entry over the stored corpus and a few hand-made inputs, so the
 // ordinary build checks what the fuzzer checks. A failing input aborts the test.
-#include <QDir>
-#include <QFile>
+#include "support/FuzzCorpus.h"
+
 #include <QTest>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
@@ -16,14 +16,8 @@ private Q_SLOTS:
 void TestRtfReaderFuzz::survivesInput_data()
 {
     QTest::addColumn<QByteArray>("bytes");
-    const QDir corpus(QStringLiteral(VIREO_FUZZ_CORPUS));
-    const QStringList files = corpus.entryList(QDir::Files);
-    QVERIFY2(!files.isEmpty(), "the corpus is missing");
-    for (const QString& name : files) {
-        QFile file(corpus.filePath(name));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QTest::newRow(qPrintable(name)) << file.readAll();
-    }
+    if (!vireo::test::addCorpusRows(QStringLiteral(VIREO_FUZZ_CORPUS)))
+        return;
     QTest::newRow("empty") << QByteArray();
     QTest::newRow("header only") << QByteArray("{\\rtf");
     QTest::newRow("braces only") << QByteArray("{\\rtf1 ") + QByteArray(5000, '{');

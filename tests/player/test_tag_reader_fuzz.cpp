@@ -2,8 +2,8 @@
 // before, so the ordinary build checks what the fuzzer checks. A failing input aborts the test.
 #include "AudioFiles.h"
 
-#include <QDir>
-#include <QFile>
+#include "support/FuzzCorpus.h"
+
 #include <QTest>
 #include <cstdint>
 
@@ -19,14 +19,8 @@ private Q_SLOTS:
 void TestTagReaderFuzz::buffers_data()
 {
     QTest::addColumn<QByteArray>("bytes");
-    const QDir corpus(QStringLiteral(VIREO_FUZZ_CORPUS));
-    const QStringList files = corpus.entryList(QDir::Files);
-    QVERIFY2(!files.isEmpty(), "the corpus is missing");
-    for (const QString& name : files) {
-        QFile file(corpus.filePath(name));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QTest::newRow(qPrintable(name)) << file.readAll();
-    }
+    if (!vireo::test::addCorpusRows(QStringLiteral(VIREO_FUZZ_CORPUS)))
+        return;
     QTest::newRow("empty") << QByteArray();
     QTest::newRow("marker only") << QByteArray("TAG");
     QTest::newRow("127 bytes with marker") << vireo::test::id3v1("x").left(127);
