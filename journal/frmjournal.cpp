@@ -22,6 +22,7 @@
 #include <QListWidget>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
@@ -217,13 +218,8 @@ void frmjournal::buildLogon()
     panel.setColor(QPalette::WindowText, JournalArt::ink());
     journal_logon->setPalette(panel);
 
-    changePassword =
-        new QLabel(QStringLiteral("<a href=\"#\">(Change your password)</a>"), journal_logon);
+    changePassword = journal_logon->addLink(QStringLiteral("(Change your password)"));
     changePassword->setObjectName(QStringLiteral("changePassword"));
-    changePassword->setTextInteractionFlags(Qt::LinksAccessibleByMouse |
-                                            Qt::LinksAccessibleByKeyboard);
-    if (auto* layout = qobject_cast<QVBoxLayout*>(journal_logon->layout()))
-        layout->insertWidget(layout->indexOf(journal_logon->entry) + 1, changePassword);
     journal_logon->adjustSize();
 }
 
@@ -275,7 +271,7 @@ void frmjournal::wire()
     connect(File1, &QListWidget::itemActivated, this, &frmjournal::File1_Click);
     connect(journal_logon, &PasswordGate::passed, this, &frmjournal::journal_logon_passed);
     connect(journal_logon, &PasswordGate::cancelled, this, &frmjournal::journal_logon_cancelled);
-    connect(changePassword, &QLabel::linkActivated, this, &frmjournal::changePassword_Click);
+    connect(changePassword, &QPushButton::clicked, this, &frmjournal::changePassword_Click);
     journaltext->installEventFilter(this);
     for (QObject* o :
          {static_cast<QObject*>(Picture100), static_cast<QObject*>(Text600),

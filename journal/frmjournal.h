@@ -14,6 +14,7 @@ class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
 class QPlainTextEdit;
+class QPushButton;
 class QTextEdit;
 class QToolButton;
 
@@ -48,8 +49,8 @@ public:
         *gohelp;
     QWidget* Picture1; // the cover behind the logon panel
     PasswordGate* journal_logon;
-    QLabel* changePassword; // "(Change your password)"
-    QFrame* Picture100;     // the help panel
+    QPushButton* changePassword; // "(Change your password)"
+    QFrame* Picture100;          // the help panel
     QPlainTextEdit* Text600;
     QLabel* closeHint; // "(Double Click to Close)"
     ProgramMenus menus;

@@ -64,6 +64,17 @@ PasswordGate::PasswordGate(Passwords::Kind kind, Style style, const Texts& texts
     setEscapeAction(this, [this] { cancelButton->click(); });
 }
 
+QPushButton* PasswordGate::addLink(const QString& text)
+{
+    auto* link = new QPushButton(text, this);
+    link->setFlat(true);
+    link->setCursor(Qt::PointingHandCursor);
+    link->setStyleSheet(
+        QStringLiteral("QPushButton { color: #1a4f8b; text-decoration: underline; }"));
+    layout()->addWidget(link);
+    return link;
+}
+
 bool PasswordGate::confirm()
 {
     if (!Passwords(settings_).verify(kind_, entry->text())) {

@@ -50,6 +50,11 @@ public:
     // What the confirm button does: true when the entry is the password.
     bool confirm();
 
+    // Adds a button drawn as a link under the gate's buttons, the last stop of its Tab order:
+    // the logon panels' "(Change your password)". A plain button, so Tab stops on it once and
+    // Space or Enter presses it.
+    QPushButton* addLink(const QString& text);
+
 Q_SIGNALS:
     void passed();
     void cancelled();

@@ -302,13 +302,8 @@ void frmpim::buildLogon()
     logon->setObjectName(QStringLiteral("logon"));
     logon->setFrameShape(QFrame::StyledPanel);
     logon->setFixedWidth(300);
-    changePassword = new QPushButton(QStringLiteral("(Change your password)"), logon);
+    changePassword = logon->addLink(QStringLiteral("(Change your password)"));
     changePassword->setObjectName(QStringLiteral("changePassword"));
-    changePassword->setFlat(true);
-    changePassword->setCursor(Qt::PointingHandCursor);
-    changePassword->setStyleSheet(
-        QStringLiteral("QPushButton { color: #1a4f8b; text-decoration: underline; }"));
-    logon->layout()->addWidget(changePassword);
     auto* centre = new QVBoxLayout(cover);
     centre->addWidget(logon, 0, Qt::AlignCenter);
     cover->hide();

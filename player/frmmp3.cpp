@@ -22,6 +22,7 @@
 #include "shell/DefaultButton.h"
 #include "shell/ImageBox.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QDir>
@@ -645,13 +646,39 @@ void frmmp3::Image5_Click()
 
 void frmmp3::Label10_Click()
 {
-    Picture100->show();
-    Picture100->raise();
+    showHelp(true);
 }
 
 void frmmp3::Picture100_DblClick()
 {
-    Picture100->hide();
+    showHelp(false);
+}
+
+void frmmp3::showHelp(bool shown)
+{
+    for (QWidget* control : std::as_const(coveredByHelp_)) {
+        if (control)
+            control->setEnabled(true);
+    }
+    coveredByHelp_.clear();
+    if (!shown) {
+        // The focus goes back to "Get Help" when it was in the panel.
+        const bool focusInHelp = Picture100->isAncestorOf(QApplication::focusWidget());
+        Picture100->hide();
+        if (focusInHelp)
+            Label10->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    Picture100->show();
+    Picture100->raise();
+    for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (control != Picture100 && control->isEnabled() &&
+            Picture100->geometry().contains(control->geometry())) {
+            control->setEnabled(false);
+            coveredByHelp_.append(control);
+        }
+    }
+    Text600->setFocus(Qt::OtherFocusReason);
 }
 
 bool frmmp3::eventFilter(QObject* watched, QEvent* event)

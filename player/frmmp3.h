@@ -5,7 +5,9 @@
 #include "player/clsMP3.h"
 #include "shell/PlayerWindow.h"
 
+#include <QList>
 #include <QPoint>
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -177,6 +179,7 @@ private:
     void buildControls();
     void buildEditor();
     void buildHelp();
+    void showHelp(bool shown);
     void wire();
     void addSong();
     void showPlaylist(const Playlist& playlist);
@@ -208,6 +211,9 @@ private:
     display::TitleScroll scroll_;
     // Where the strip was grabbed, while the window moves itself (no window manager moves it).
     std::optional<QPoint> grab_;
+    // The controls the shown help panel covers, taken out of reach (Tab, screen readers) until
+    // it is closed.
+    QList<QPointer<QWidget>> coveredByHelp_;
 };
 
 } // namespace vireo
