@@ -7,6 +7,7 @@
 #include <QMetaObject>
 
 #include <gst/audio/audio.h>
+#include <gst/audio/gstaudiodecoder.h>
 #include <gst/gst.h>
 
 #include <algorithm>
@@ -27,6 +28,12 @@ constexpr guint kPlayFlagAudio = 1u << 1;
 // change is heard within about 100 ms; the default of 200 ms would make it lag.
 constexpr gint64 kDeviceBufferTime = 60000;
 constexpr gint64 kDeviceLatencyTime = 10000;
+// Without a sound device the sound goes to a fakesink that only keeps time: nothing is heard, so
+// decoders hand it pieces this long (about 8 MP3 frames) instead of one frame of 26 ms. Each piece
+// costs the streaming threads a few wake-ups (the sink's clock wait, the queue's hand-over),
+// which cost far more than the decoding itself. Positions come from the clock and the end of
+// stream waits for the last piece's end, so both are unchanged.
+constexpr gint64 kSilentOutputPiece = 200 * GST_MSECOND;
 
 double toSeconds(gint64 nanoseconds)
 {
@@ -55,20 +62,57 @@ double panoramaFor(int balance)
     return 0.0;
 }
 
-// Elements that autoaudiosink picks are set up as they are added: a fakesink (no sound device)
-// keeps to the clock, a device sink gets a short ring buffer.
-void onDeepElementAdded(GstBin*, GstBin*, GstElement* element, gpointer)
+// Hands every audio decoder inside `bin` (at any depth) pieces of kSilentOutputPiece.
+void enlargeDecoderOutput(GstBin* bin)
 {
+    GstIterator* it = gst_bin_iterate_recurse(bin);
+    GValue item = G_VALUE_INIT;
+    bool done = false;
+    while (!done) {
+        switch (gst_iterator_next(it, &item)) {
+        case GST_ITERATOR_OK:
+            if (auto* element = GST_ELEMENT(g_value_get_object(&item));
+                GST_IS_AUDIO_DECODER(element))
+                g_object_set(element, "min-latency", kSilentOutputPiece, nullptr);
+            g_value_reset(&item);
+            break;
+        case GST_ITERATOR_RESYNC:
+            gst_iterator_resync(it);
+            break;
+        default:
+            done = true;
+            break;
+        }
+    }
+    g_value_unset(&item);
+    gst_iterator_free(it);
+}
+
+// Elements are set up as they are added to the playbin (from its streaming threads). The sink
+// autoaudiosink picks: a fakesink (no sound device) keeps to the clock, a device sink gets a
+// short ring buffer. `silent` (the player's flag) says the output is a fakesink; the song's
+// decoder may be added before or after the sink, so whichever comes second sets it up (the
+// flag is set before the search, and each decoder is in the bin before it is announced).
+void onDeepElementAdded(GstBin* playbin, GstBin*, GstElement* element, gpointer silent)
+{
+    auto* silentOutput = static_cast<std::atomic<bool>*>(silent);
     GstElementFactory* factory = gst_element_get_factory(element);
     const gchar* name =
         factory ? gst_plugin_feature_get_name(GST_PLUGIN_FEATURE(factory)) : nullptr;
     if (name && g_strcmp0(name, "fakesink") == 0) {
         g_object_set(element, "sync", TRUE, nullptr);
+        silentOutput->store(true);
+        enlargeDecoderOutput(playbin);
         return;
     }
-    if (GST_IS_AUDIO_BASE_SINK(element))
+    if (GST_IS_AUDIO_BASE_SINK(element)) {
+        silentOutput->store(false);
         g_object_set(element, "buffer-time", kDeviceBufferTime, "latency-time", kDeviceLatencyTime,
                      nullptr);
+        return;
+    }
+    if (GST_IS_AUDIO_DECODER(element) && silentOutput->load())
+        g_object_set(element, "min-latency", kSilentOutputPiece, nullptr);
 }
 
 GQuark seekCountQuark()
@@ -129,6 +173,8 @@ struct GstMediaPlayer::Impl {
     // Counts the flushing seeks. The sync handler stamps each end-of-stream message with the
     // count at the time it was posted, so an end that a later seek overtook is known as stale.
     std::atomic<guint> seeks{0};
+    // The output is a fakesink: there is no sound device (set from the streaming threads).
+    std::atomic<bool> silentOutput{false};
 
     QString path;        // the open file
     bool open = false;   // a file is open (prerolled)
@@ -233,7 +279,8 @@ GstMediaPlayer::GstMediaPlayer(const Options& options, QObject* parent)
     }
 
     g_object_set(playbin, "flags", kPlayFlagAudio, "audio-sink", bin, nullptr);
-    g_signal_connect(playbin, "deep-element-added", G_CALLBACK(onDeepElementAdded), nullptr);
+    g_signal_connect(playbin, "deep-element-added", G_CALLBACK(onDeepElementAdded),
+                     &d->silentOutput);
 
     d->playbin = playbin;
     d->panorama = panorama;

@@ -12,7 +12,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
+#include <memory>
 #include <mutex>
+#include <utility>
 
 #include <gst/gst.h>
 
@@ -118,6 +120,59 @@ qint64 residentKb()
     return -1;
 }
 
+// The fakesink autoaudiosink put into `pipeline` when there is no sound device, or null.
+GstElement* silentSinkIn(GstElement* pipeline)
+{
+    GstElement* found = nullptr;
+    GstIterator* it = gst_bin_iterate_recurse(GST_BIN(pipeline));
+    GValue item = G_VALUE_INIT;
+    while (!found && gst_iterator_next(it, &item) == GST_ITERATOR_OK) {
+        auto* element = GST_ELEMENT(g_value_get_object(&item));
+        GstElementFactory* factory = gst_element_get_factory(element);
+        if (factory && g_strcmp0(GST_OBJECT_NAME(factory), "fakesink") == 0)
+            found = GST_ELEMENT(gst_object_ref(element));
+        g_value_reset(&item);
+    }
+    g_value_unset(&item);
+    gst_iterator_free(it);
+    return found;
+}
+
+// The durations (seconds) of the buffers that reach a sink's pad.
+class BufferDurations {
+public:
+    explicit BufferDurations(GstElement* sink) : pad_(gst_element_get_static_pad(sink, "sink"))
+    {
+        probe_ = gst_pad_add_probe(
+            pad_, GST_PAD_PROBE_TYPE_BUFFER,
+            [](GstPad*, GstPadProbeInfo* info, gpointer self) {
+                auto* me = static_cast<BufferDurations*>(self);
+                const GstClockTime duration = GST_BUFFER_DURATION(GST_PAD_PROBE_INFO_BUFFER(info));
+                const std::lock_guard lock(me->mutex_);
+                me->seconds_.append(
+                    GST_CLOCK_TIME_IS_VALID(duration) ? double(duration) / GST_SECOND : -1.0);
+                return GST_PAD_PROBE_OK;
+            },
+            this, nullptr);
+    }
+    ~BufferDurations()
+    {
+        gst_pad_remove_probe(pad_, probe_);
+        gst_object_unref(pad_);
+    }
+    QList<double> take()
+    {
+        const std::lock_guard lock(mutex_);
+        return std::exchange(seconds_, {});
+    }
+
+private:
+    GstPad* pad_;
+    gulong probe_ = 0;
+    std::mutex mutex_;
+    QList<double> seconds_;
+};
+
 } // namespace
 
 class TestGstMediaPlayer : public QObject {
@@ -140,6 +195,8 @@ private Q_SLOTS:
     void gainsReadBack();
     void balanceAndVolumeTakeEffect();
     void monoIsHeardOnBothSides();
+    void silentOutputGetsLargePieces_data();
+    void silentOutputGetsLargePieces();
     void busWorksWithTheQtDispatcher();
     void everyEndIsSeen();
     void positionReadCost();
@@ -451,6 +508,59 @@ void TestGstMediaPlayer::monoIsHeardOnBothSides()
     const auto& last = levels.last();
     QCOMPARE(last.rmsDb.size(), 2);
     QVERIFY(std::abs(last.rmsDb.at(0) - last.rmsDb.at(1) - 20) < 0.01);
+}
+
+void TestGstMediaPlayer::silentOutputGetsLargePieces_data()
+{
+    // On a player's first file the decoder is made before the sink; later files, a wav in
+    // between and a seek (which restarts the decoder) must not lose the setting.
+    QTest::addColumn<QString>("before"); // a file opened and played first, or none
+    QTest::addColumn<double>("seekTo");  // where the measured play starts
+    QTest::newRow("first file") << QString() << 0.0;
+    QTest::newRow("after another mp3") << path("bare.mp3") << 0.0;
+    QTest::newRow("after a wav") << path("tone.wav") << 0.0;
+    QTest::newRow("after a seek") << QString() << 1.5;
+}
+
+void TestGstMediaPlayer::silentOutputGetsLargePieces()
+{
+    // With no sound device the decoded sound goes to a fakesink that only keeps time: it gets
+    // pieces of at least 200 ms (8 MP3 frames), not one 26 ms frame at a time, and still plays
+    // in real time.
+    QFETCH(QString, before);
+    QFETCH(double, seekTo);
+    GstMediaPlayer player;
+    if (!before.isEmpty()) {
+        QVERIFY(player.setFileName(before));
+        QVERIFY(player.Play());
+        QVERIFY(waitFor([&] { return player.CurrentPosition() > 0.1; }, 2000));
+    }
+    QVERIFY(player.setFileName(path("tone.mp3")));
+    const std::unique_ptr<GstElement, decltype(&gst_object_unref)> sink(
+        silentSinkIn(player.pipeline()), &gst_object_unref);
+    if (!sink)
+        QSKIP("a sound device is present: the output is not a fakesink");
+    // The piece prerolled on opening has passed already.
+    BufferDurations pieces(sink.get());
+    if (seekTo > 0)
+        QVERIFY(player.setCurrentPosition(seekTo));
+    QVERIFY(player.Play());
+    QElapsedTimer timer;
+    timer.start();
+    QTest::qWait(1000);
+    const double played = player.CurrentPosition() - seekTo;
+    QVERIFY(player.Pause());
+    const QList<double> seconds = pieces.take();
+    QStringList shown;
+    for (double s : seconds)
+        shown << QString::number(s * 1000, 'f', 1);
+    qInfo("%.3f s played in %lld ms, in %lld pieces (ms): %s", played, timer.elapsed(),
+          qsizetype(seconds.size()), qPrintable(shown.join(QLatin1Char(' '))));
+    QVERIFY2(played > 0.8 && played < 1.3, qPrintable(QString::number(played)));
+    QVERIFY(!seconds.isEmpty());
+    // The first piece after a seek may be cut at the sought position.
+    for (qsizetype i = seekTo > 0 ? 1 : 0; i < seconds.size(); ++i)
+        QVERIFY2(seconds.at(i) >= 0.2, qPrintable(shown.join(QLatin1Char(' '))));
 }
 
 void TestGstMediaPlayer::busWorksWithTheQtDispatcher()
