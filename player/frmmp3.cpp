@@ -211,6 +211,9 @@ void frmmp3::buildControls()
     mono.setBold(true);
     Label666->setFont(mono);
     place(Label666, 4, 1, 280, 17);
+    // Fixed sizes for the labels the timers rewrite: a label whose size can change asks its
+    // parent to lay out again on every new text, one more event for the main thread per tick.
+    Label666->setFixedSize(Label666->size());
     Label69 = new QLabel(display);
     Label69->setObjectName(QStringLiteral("Label69"));
     Label69->setAccessibleName(QStringLiteral("Song"));
@@ -223,6 +226,7 @@ void frmmp3::buildControls()
     Label25->setFont(clock);
     Label25->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     place(Label25, 206, 24, 76, 16);
+    Label25->setFixedSize(Label25->size());
 
     Slider1 = new QSlider(Qt::Horizontal, this);
     Slider1->setObjectName(QStringLiteral("Slider1"));

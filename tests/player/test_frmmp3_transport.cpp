@@ -61,6 +61,18 @@ struct Rig : test::AppFixture {
     }
 };
 
+// Counts the layout requests an object receives.
+class LayoutRequests : public QObject {
+public:
+    int count = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::LayoutRequest)
+            ++count;
+        return false;
+    }
+};
+
 int selectedRow(const QListWidget* list)
 {
     const QListWidgetItem* item = list->currentItem();
@@ -86,6 +98,7 @@ private Q_SLOTS:
     void trackingTicksWhenTheShownSecondChanges();
     void elapsedTimeAndLateLength();
     void titleScroll();
+    void displayTicksAskForNoLayout();
     void volumeControls();
     void balanceControls();
     void mute();
@@ -361,6 +374,34 @@ void TestFrmmp3Transport::titleScroll()
     QVERIFY(w->Label666->text() != start);
     w->Timer3_Timer(); // 41 ticks: 4.1 s
     QCOMPARE(w->Label666->text(), start);
+}
+
+void TestFrmmp3Transport::displayTicksAskForNoLayout()
+{
+    // The title scroll rewrites Label666 ten times a second and Timer7 rewrites Label25: on a
+    // shown window neither may ask the display to lay out again, an extra event on every tick.
+    Rig rig;
+    auto w = rig.open();
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    QWidget* display = w->Label666->parentWidget();
+    QCOMPARE(w->Label25->parentWidget(), display);
+    w->pctPlayD_Click();
+    QCoreApplication::processEvents();
+    LayoutRequests requests;
+    display->installEventFilter(&requests);
+    const QString title = w->Label666->text();
+    for (const double position : {1.0, 61.0, 3725.0}) {
+        rig.player->position = position;
+        w->Timer3_Timer();
+        w->Timer7_Timer();
+        QCoreApplication::processEvents();
+    }
+    QVERIFY(w->Label666->text() != title);
+    QCOMPARE(w->Label25->text(), QStringLiteral("01:02:05"));
+    QCOMPARE(requests.count, 0);
+    QCOMPARE(w->Label666->geometry(), QRect(4, 1, 280, 17));
+    QCOMPARE(w->Label25->geometry(), QRect(206, 24, 76, 16));
 }
 
 void TestFrmmp3Transport::volumeControls()
