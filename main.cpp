@@ -6,6 +6,7 @@
 #include "platform/QtDialogs.h"
 #include "platform/QtPrinting.h"
 #include "platform/QtWebBrowser.h"
+#include "platform/StartupTrace.h"
 #include "shell/App.h"
 #include "shell/CursorBlinkTimeout.h"
 #include "shell/StartProcedure.h"
@@ -23,6 +24,7 @@ using namespace vireo;
 
 int main(int argc, char* argv[])
 {
+    StartupTrace::begin();
     // The page engine refuses to start as root with its sandbox on; ordinary users keep it.
     if (::geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
@@ -31,7 +33,9 @@ int main(int argc, char* argv[])
 
     // Once per process, before Qt reads the command line: GStreamer takes its own --gst options.
     GstMediaPlayer::initialize(&argc, &argv);
+    StartupTrace::mark("media component initialised");
     QApplication qapp(argc, argv);
+    StartupTrace::mark("application made");
     QApplication::setApplicationName(QStringLiteral("vireo"));
     QApplication::setApplicationVersion(StartProcedure::version());
     // Ties the windows to the installed desktop entry (its name, icon and launcher).
@@ -84,8 +88,10 @@ int main(int argc, char* argv[])
 
     StartProcedure::run(app, [&] {
         master = formaster::create(app);
+        StartupTrace::mark("master window loaded");
         dialogs.setParentWindow(master.get());
         master->show();
+        StartupTrace::mark("master window shown");
     });
     if (app.hasEnded())
         return 0;

@@ -7,5 +7,6 @@ namespace vireo {
 Q_LOGGING_CATEGORY(lcFiles, "vireo.files", QtCriticalMsg)
 Q_LOGGING_CATEGORY(lcMedia, "vireo.media", QtCriticalMsg)
 Q_LOGGING_CATEGORY(lcWeb, "vireo.web", QtCriticalMsg)
+Q_LOGGING_CATEGORY(lcStartup, "vireo.startup", QtCriticalMsg)
 
 } // namespace vireo

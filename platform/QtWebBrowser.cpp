@@ -4,6 +4,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Logging.h"
 #include "platform/PageAddress.h"
+#include "platform/StartupTrace.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -69,6 +70,7 @@ QWebEngineProfile* QtWebBrowser::profile()
     sharedProfile->setCachePath(cache + QStringLiteral("/webengine"));
     sharedProfile->setHttpCacheType(QWebEngineProfile::DiskHttpCache);
     sharedProfile->setPersistentCookiesPolicy(QWebEngineProfile::AllowPersistentCookies);
+    StartupTrace::mark("page profile made");
     return sharedProfile;
 }
 
@@ -113,6 +115,7 @@ QtWebBrowser::QtWebBrowser(QWidget* parent, Dialogs* dialogs, DesktopCommands* d
     connect(page, &QWebEnginePage::linkHovered, this, &QtWebBrowser::onLinkHovered);
     connect(page, &QWebEnginePage::newWindowRequested, this,
             [this](QWebEngineNewWindowRequest&) { Q_EMIT NewWindow2(); });
+    StartupTrace::mark("page view made");
 }
 
 QtWebBrowser::~QtWebBrowser()
@@ -144,6 +147,7 @@ void QtWebBrowser::Navigate(const QString& address)
         }
         return;
     case PageAddress::Kind::Engine:
+        StartupTrace::mark("page asked for");
         view_->load(target.url);
         return;
     }
@@ -210,6 +214,7 @@ QString QtWebBrowser::LocationURL() const
 
 void QtWebBrowser::onLoadStarted()
 {
+    StartupTrace::mark("page load started");
     // A load that replaces one still running does not open a second pair.
     if (loading_)
         return;
@@ -225,6 +230,7 @@ void QtWebBrowser::onLoadProgress(int percent)
 
 void QtWebBrowser::onLoadFinished(bool)
 {
+    StartupTrace::mark("page load finished");
     // A page that reached its address without changing its title still counts as reached.
     if (view_->url().toString() != titledUrl_ || view_->title() != titledName_)
         raiseTitleChange();
@@ -233,6 +239,7 @@ void QtWebBrowser::onLoadFinished(bool)
     loading_ = false;
     Q_EMIT ProgressChange(-1, 100);
     setStatus(QStringLiteral("Done"));
+    StartupTrace::mark("page complete");
     Q_EMIT DownloadComplete();
 }
 
