@@ -15,7 +15,9 @@
 
 #include <QApplication>
 #include <QStringList>
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <unistd.h>
 #include <utility>
@@ -31,9 +33,12 @@ int main(int argc, char* argv[])
     // The page engine shares its OpenGL contexts with the windows.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 
-    // Once per process, before Qt reads the command line: GStreamer takes its own --gst options.
-    GstMediaPlayer::initialize(&argc, &argv);
-    StartupTrace::mark("media component initialised");
+    // GStreamer starts with the first player, so the first page does not wait for it (on a first
+    // start it builds its plugin registry). Its own options (--gst-...) must leave the command
+    // line before Qt reads it: given any, it starts here.
+    const auto isGstOption = [](const char* arg) { return std::strncmp(arg, "--gst-", 6) == 0; };
+    if (std::any_of(argv + 1, argv + argc, isGstOption))
+        GstMediaPlayer::initialize(&argc, &argv);
     QApplication qapp(argc, argv);
     StartupTrace::mark("application made");
     QApplication::setApplicationName(QStringLiteral("vireo"));
