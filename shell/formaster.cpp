@@ -614,7 +614,6 @@ void formaster::applyWindowState()
 void formaster::MDIForm_Load()
 {
     loadSkin();
-    applyPlacement();
     using settings::SwitchRule;
     const bool mp3Disabled = app_.isOn(settings::mp3Disabled, SwitchRule::Text);
     if (app_.isOn(settings::limitEnabled, SwitchRule::Text))
@@ -640,7 +639,10 @@ void formaster::MDIForm_Load()
     getitems();
     ggetitems();
     newme();
-    // The first page view makes the native window anew, which forgets a state given before.
+    // Placing measures the frame, which makes the native window. Made before the first page
+    // view, it would have to be made anew for the view (a tenth of a second before the first
+    // page, and a window state given before is lost); made after, it is made once.
+    applyPlacement();
     applyWindowState();
     if (app_.isOn(settings::mp3Disabled, SwitchRule::Text))
         mnu_mp3->setVisible(false);
@@ -1070,7 +1072,8 @@ QList<QWidget*> formaster::ownedWindows() const
 
 bool formaster::event(QEvent* event)
 {
-    // The page view makes this window's native window anew; the owned windows follow it.
+    // Owned windows made before this window's native window (a player opened by the command
+    // line), or before it was made anew, follow it.
     if (event->type() == QEvent::WinIdChange) {
         for (const QPointer<QWidget>& window : owned_) {
             if (window && window->windowHandle())

@@ -5,6 +5,7 @@
 #include "platform/fakes/MemorySettingsStore.h"
 #include "platform/fakes/ScriptedDialogs.h"
 #include "shell/App.h"
+#include "shell/Settings.h"
 #include "shell/formaster.h"
 #include "support/RealPrinting.h"
 #include "support/XdgFolders.h"
@@ -19,6 +20,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPlatformSurfaceEvent>
 #include <QPointer>
 #include <QPrinterInfo>
 #include <QProgressBar>
@@ -33,6 +35,7 @@
 #include <QUrl>
 #include <QWebEnginePage>
 #include <QWebEngineView>
+#include <QWindow>
 #include <functional>
 #include <memory>
 #include <unistd.h>
@@ -229,6 +232,8 @@ private Q_SLOTS:
     void printWithoutPrinterOffersTheDialog_data();
     void printWithoutPrinterOffersTheDialog();
     void browserWindowDrivesTheMasterWindow();
+    void masterNativeWindowIsMadeOnce_data();
+    void masterNativeWindowIsMadeOnce();
     void cookiesAreKeptOnDisk();
     void releasingTheProfileLetsGoOfOpenViews();
     void windowClosedWhileSaveAsIsOpen();
@@ -527,6 +532,73 @@ void TestQtWebBrowser::browserWindowDrivesTheMasterWindow()
     QTest::qWait(300);
     QCOMPARE(master->controlsForTest().mdiArea->subWindowList().size(), 1);
     QVERIFY(rec.paired());
+}
+
+// Writes down every native window made (a window's platform surface made), in order.
+class NativeWindowLog : public QObject {
+public:
+    NativeWindowLog() { qApp->installEventFilter(this); }
+    ~NativeWindowLog() override { qApp->removeEventFilter(this); }
+    int count(const QWindow* window) const { return int(made.count(window)); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::PlatformSurface &&
+            static_cast<QPlatformSurfaceEvent*>(event)->surfaceEventType() ==
+                QPlatformSurfaceEvent::SurfaceCreated) {
+            if (auto* window = qobject_cast<QWindow*>(watched))
+                made.append(window);
+        }
+        return false;
+    }
+
+private:
+    QList<const QWindow*> made;
+};
+
+void TestQtWebBrowser::masterNativeWindowIsMadeOnce_data()
+{
+    QTest::addColumn<QString>("windowState");
+    QTest::newRow("no saved placement") << QString();
+    QTest::newRow("saved normal") << QStringLiteral("0");
+    QTest::newRow("saved maximised") << QStringLiteral("2");
+}
+
+// The master window's native window is made once, with the first page view already in it: a
+// page view joining a native window made before makes it anew, which costs the start time and
+// forgets a window state given before. Only a platform with OpenGL windows (xcb) makes it anew:
+// test_QtWebBrowser_xcb runs this test there.
+void TestQtWebBrowser::masterNativeWindowIsMadeOnce()
+{
+    QFETCH(QString, windowState);
+    MemorySettingsStore store;
+    ScriptedDialogs dialogs;
+    App app(store, dialogs, ProgramFolder(dir_.path()));
+    QtWebBrowser* component = nullptr;
+    app.newWebBrowser = [&component](QWidget* parent) -> WebBrowser* {
+        component = new QtWebBrowser(parent);
+        return component;
+    };
+    app.browserKind = {[](App& a) -> QWidget* { return frmbrowser::create(a); }, true};
+    settings::write(store, settings::startPage, QUrl::fromLocalFile(localPage_).toString());
+    if (!windowState.isNull()) {
+        settings::write(store, settings::placementTop, QStringLiteral("900"));
+        settings::write(store, settings::placementLeft, QStringLiteral("900"));
+        settings::write(store, settings::placementHeight, QStringLiteral("6000"));
+        settings::write(store, settings::placementWidth, QStringLiteral("9000"));
+        settings::write(store, settings::windowState, windowState);
+    }
+
+    NativeWindowLog log;
+    std::unique_ptr<formaster> master = formaster::create(app);
+    QVERIFY(component);
+    Recorder rec(*component);
+    master->show();
+    QVERIFY(rec.waitForCompletes(1));
+    QVERIFY(master->windowHandle());
+    QCOMPARE(log.count(master->windowHandle()), 1);
+    QCOMPARE(master->isMaximized(), windowState == QLatin1String("2"));
 }
 
 void TestQtWebBrowser::cookiesAreKeptOnDisk()
