@@ -29,11 +29,11 @@ constexpr guint kPlayFlagAudio = 1u << 1;
 constexpr gint64 kDeviceBufferTime = 60000;
 constexpr gint64 kDeviceLatencyTime = 10000;
 // Without a sound device the sound goes to a fakesink that only keeps time: nothing is heard, so
-// decoders hand it pieces this long (about 8 MP3 frames) instead of one frame of 26 ms. Each piece
+// decoders hand it pieces this long (20 MP3 frames) instead of one frame of 26 ms. Each piece
 // costs the streaming threads a few wake-ups (the sink's clock wait, the queue's hand-over),
 // which cost far more than the decoding itself. Positions come from the clock and the end of
 // stream waits for the last piece's end, so both are unchanged.
-constexpr gint64 kSilentOutputPiece = 200 * GST_MSECOND;
+constexpr gint64 kSilentOutputPiece = 500 * GST_MSECOND;
 
 double toSeconds(gint64 nanoseconds)
 {

@@ -26,7 +26,7 @@ namespace vireo {
 //
 // Without a sound device autoaudiosink falls back to a fakesink; it is kept in sync with the
 // clock, so playback is real time and the positions are the same as with a device. As nothing is
-// heard then, the decoders hand it 200 ms pieces rather than single frames, which saves the
+// heard then, the decoders hand it 500 ms pieces rather than single frames, which saves the
 // streaming threads most of their wake-ups; a gain change then shows in the output up to two
 // pieces later (with a device the pieces stay single frames and the ring buffer short).
 class GstMediaPlayer final : public MediaPlayer {
