@@ -6,8 +6,13 @@
 #   player   the MP3 player opened from the launcher bar, nothing playing;
 #   playing  the player playing a song.
 # The engine's own processes (renderer, GPU, zygote) are shown apart.
+# A virtual display has no sound device, so the song goes to a silent clock-keeping output. With
+# SOUND=pulse the song plays to a sound server of the run's own instead (pulseaudio with a null
+# sink: a real device sink in the program, nothing heard), as on a desktop with a sound card; the
+# server's own CPU is shown apart.
 #   bench/idle_cpu.sh                   # 30 s stretches
 #   SECONDS_PER=10 BIN=build-rel/vireo bench/idle_cpu.sh
+#   SOUND=pulse bench/idle_cpu.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
 SECONDS_PER=${SECONDS_PER:-30}
@@ -16,18 +21,38 @@ DATA=$(dirname "$BIN")
 VERSION=$(sed -n 's/^project(Vireo VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 TICK=$(getconf CLK_TCK)
 
+SOUND=${SOUND:-none}
+
 work=$(mktemp -d)
 xvfb_pid=""
 pid=""
+pulse_pid=""
 cleanup() {
   if [ -n "$pid" ]; then
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
   fi
+  [ -n "$pulse_pid" ] && kill "$pulse_pid" 2>/dev/null || true
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
+
+case "$SOUND" in
+none) ;;
+pulse)
+  command -v pulseaudio >/dev/null || { echo "SOUND=pulse needs pulseaudio"; exit 1; }
+  export PULSE_RUNTIME_PATH="$work/pulse" PULSE_STATE_PATH="$work/pulse"
+  mkdir -p "$PULSE_RUNTIME_PATH"
+  pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-exit \
+    -L "module-null-sink sink_name=silent" -L module-native-protocol-unix \
+    >"$work/pulse.log" 2>&1 &
+  pulse_pid=$!
+  for _ in $(seq 100); do [ -S "$PULSE_RUNTIME_PATH/native" ] && break; sleep 0.05; done
+  [ -S "$PULSE_RUNTIME_PATH/native" ] || { echo "the sound server did not start"; cat "$work/pulse.log"; exit 1; }
+  ;;
+*) echo "SOUND is none or pulse"; exit 1 ;;
+esac
 
 exec 3>"$work/display"
 Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
@@ -93,12 +118,18 @@ measure() { # name
   local t0 s0 o0 t1 s1 o1
   thread_ns >"$work/threads0"
   t0=$(cpu_ticks "$pid"); s0=$(switches "$pid"); o0=$(others_ticks)
+  p0=0; [ -n "$pulse_pid" ] && p0=$(cpu_ticks "$pulse_pid")
   sleep "$SECONDS_PER"
   t1=$(cpu_ticks "$pid"); s1=$(switches "$pid"); o1=$(others_ticks)
+  p1=0; [ -n "$pulse_pid" ] && p1=$(cpu_ticks "$pulse_pid")
   thread_ns >"$work/threads1"
   awk -v n="$1" -v dt=$((t1 - t0)) -v ds=$((s1 - s0)) -v eng=$((o1 - o0)) -v s="$SECONDS_PER" -v hz="$TICK" \
     'BEGIN { printf "%-8s main process %.2f %% of a core (stat), main thread %.0f wake-ups/s; engine processes %.2f %%\n",
              n, 100 * dt / hz / s, ds / s, 100 * eng / hz / s }'
+  if [ -n "$pulse_pid" ]; then
+    awk -v dt=$((p1 - p0)) -v s="$SECONDS_PER" -v hz="$TICK" \
+      'BEGIN { printf "         sound server %.2f %% of a core (stat)\n", 100 * dt / hz / s }'
+  fi
   # The same from schedstat, and the threads that used the most.
   awk -v s="$SECONDS_PER" 'NR == FNR { before[$2] = $1; next }
     { d = $1 - ($2 in before ? before[$2] : 0); total += d; if (d > 0) by[$3] += d }
@@ -130,5 +161,9 @@ for _ in $(seq 50); do
   [ "$(xdotool getwindowname "$player")" != "MP3 Player" ] && break
   sleep 0.1
 done
-echo "playing: $(xdotool getwindowname "$player")"
+echo "playing ($SOUND output): $(xdotool getwindowname "$player")"
+if [ -n "$pulse_pid" ]; then
+  sleep 1
+  [ -n "$(pactl list short sink-inputs 2>/dev/null)" ] || { echo "the song is not playing to the sound server"; exit 1; }
+fi
 measure playing

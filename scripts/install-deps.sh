@@ -16,6 +16,7 @@ PACKAGES=(
   desktop-file-utils appstream man-db # check the desktop entry, metainfo and manual page
   # the screen-reader test drives the program through AT-SPI on a session bus of its own
   dbus-bin dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0
+  pulseaudio # a sound server of the test's own, for the player's device path (a null sink)
   "$@"
 )
 
