@@ -536,7 +536,15 @@ double GstMediaPlayer::CurrentPosition() const
     gint64 ns = 0;
     if (!gst_element_query_position(d->playbin, GST_FORMAT_TIME, &ns))
         return 0;
-    return d->beforeEnd(toSeconds(ns));
+    const double position = toSeconds(ns);
+    // Playing past the cached length before the end means it was an estimate (an MP3 without a
+    // Xing header) that the parser has improved since, possibly without a duration message after
+    // our last read: ask again rather than hold the position under the old figure.
+    if (d->duration >= 0 && position >= d->duration) {
+        d->duration = -1;
+        Duration();
+    }
+    return d->beforeEnd(position);
 }
 
 bool GstMediaPlayer::setCurrentPosition(double seconds)
