@@ -28,7 +28,7 @@ namespace vireo {
 // clock, so playback is real time and the positions are the same as with a device. As nothing is
 // heard then, the decoders hand it 500 ms pieces rather than single frames, which saves the
 // streaming threads most of their wake-ups; a gain change then shows in the output up to two
-// pieces later (with a device the pieces stay single frames and the ring buffer short).
+// pieces later (with a device the pieces stay single frames).
 class GstMediaPlayer final : public MediaPlayer {
     Q_OBJECT
 public:
