@@ -103,13 +103,15 @@ others_ticks() {
   echo "$total"
 }
 
-# Per thread of the main process: "nanoseconds-on-cpu tid name" (schedstat: exact, where the
-# clock ticks of /proc/<pid>/stat only sample).
+# Per thread of the main process: "nanoseconds-on-cpu tid name timeslices" (schedstat: exact,
+# where the clock ticks of /proc/<pid>/stat only sample; its third field counts the times the
+# thread was put on a core, about its wake-ups).
 thread_ns() {
   local t name
   for t in /proc/"$pid"/task/*; do
     name=$(tr ' ' _ <"$t/comm" 2>/dev/null) || continue
-    echo "$(cut -d' ' -f1 "$t/schedstat" 2>/dev/null || echo 0) ${t##*/} $name"
+    read -r ns _ slices <"$t/schedstat" 2>/dev/null || { ns=0; slices=0; }
+    echo "$ns ${t##*/} $name $slices"
   done
 }
 
@@ -131,12 +133,13 @@ measure() { # name
       'BEGIN { printf "         sound server %.2f %% of a core (stat)\n", 100 * dt / hz / s }'
   fi
   # The same from schedstat, and the threads that used the most.
-  awk -v s="$SECONDS_PER" 'NR == FNR { before[$2] = $1; next }
-    { d = $1 - ($2 in before ? before[$2] : 0); total += d; if (d > 0) by[$3] += d }
-    END { printf "         main process %.2f %% of a core (schedstat); busiest threads:", 100 * total / 1e9 / s
+  awk -v s="$SECONDS_PER" 'NR == FNR { before[$2] = $1; slices[$2] = $4; next }
+    { d = $1 - ($2 in before ? before[$2] : 0); total += d
+      if (d > 0) { by[$3] += d; woke[$3] += $4 - ($2 in slices ? slices[$2] : 0) } }
+    END { printf "         main process %.2f %% of a core (schedstat); busiest threads (%% of a core, runs/s):", 100 * total / 1e9 / s
           n = 0; for (t in by) order[++n] = t
           for (i = 1; i <= n; i++) for (j = i + 1; j <= n; j++) if (by[order[j]] > by[order[i]]) { x = order[i]; order[i] = order[j]; order[j] = x }
-          for (i = 1; i <= n && i <= 4; i++) printf " %s %.2f %%", order[i], 100 * by[order[i]] / 1e9 / s
+          for (i = 1; i <= n && i <= 5; i++) printf " %s %.2f %% %.0f/s", order[i], 100 * by[order[i]] / 1e9 / s, woke[order[i]] / s
           printf "\n" }' "$work/threads0" "$work/threads1"
 }
 

@@ -203,8 +203,9 @@ void frmmp3::buildControls()
     display->setAutoFillBackground(true);
     display->setBackgroundRole(QPalette::Base);
     place(display, 6, 21, 288, 44);
-    Label666 = new QLabel(display);
+    Label666 = new ScrollingTitle(display);
     Label666->setObjectName(QStringLiteral("Label666"));
+    Label666->setBackgroundRole(QPalette::Base);
     Label666->setAccessibleName(QStringLiteral("Title"));
     QFont mono(QStringLiteral("DejaVu Sans Mono"));
     mono.setPixelSize(13);

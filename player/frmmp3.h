@@ -2,6 +2,7 @@
 
 #include "player/PlayerDisplay.h"
 #include "player/Playlist.h"
+#include "player/ScrollingTitle.h"
 #include "player/clsMP3.h"
 #include "shell/PlayerWindow.h"
 
@@ -65,7 +66,7 @@ public:
     ImageBox* Image2; // close
 
     // Title area.
-    QLabel* Label666; // scrolling title
+    ScrollingTitle* Label666;
     QLabel* Label69;  // artist and track
     QLabel* Label25;  // elapsed time
     QSlider* Slider1; // song progress
