@@ -83,6 +83,8 @@ void ScrollingTitle::layOut(const QString& base)
     turn_ = 0;
     twice_.setText(base + base);
     twice_.setFont(font());
+    // Keeps the shaped glyphs: without it each draw shapes the line again.
+    twice_.setCacheEnabled(true);
     twice_.beginLayout();
     QTextLine line = twice_.createLine();
     line.setNumColumns(static_cast<int>(base.size()) * 2);
