@@ -9,7 +9,8 @@
 # A virtual display has no sound device, so the song goes to a silent clock-keeping output. With
 # SOUND=pulse the song plays to a sound server of the run's own instead (pulseaudio with a null
 # sink: a real device sink in the program, nothing heard), as on a desktop with a sound card; the
-# server's own CPU is shown apart.
+# server's own CPU is shown apart, and a bare playbin then plays the same song to the same server
+# for the floor.
 #   bench/idle_cpu.sh                   # 30 s stretches
 #   SECONDS_PER=10 BIN=build-rel/vireo bench/idle_cpu.sh
 #   SOUND=pulse bench/idle_cpu.sh
@@ -170,3 +171,21 @@ if [ -n "$pulse_pid" ]; then
   [ -n "$(pactl list short sink-inputs 2>/dev/null)" ] || { echo "the song is not playing to the sound server"; exit 1; }
 fi
 measure playing
+
+# The floor of playing to a sound server: a bare playbin on the same song and server, with the
+# sink's own settings, for the same stretch after the program has gone. What the program costs
+# beyond it is its own.
+if [ -n "$pulse_pid" ]; then
+  kill "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+  pid=""
+  gst-launch-1.0 -q playbin uri="file://$work/song.mp3" >/dev/null 2>&1 &
+  pid=$!
+  sleep 3
+  t0=$(cpu_ticks "$pid"); p0=$(cpu_ticks "$pulse_pid")
+  sleep "$SECONDS_PER"
+  t1=$(cpu_ticks "$pid"); p1=$(cpu_ticks "$pulse_pid")
+  awk -v dt=$((t1 - t0)) -v dp=$((p1 - p0)) -v s="$SECONDS_PER" -v hz="$TICK" \
+    'BEGIN { printf "floor    bare playbin %.2f %% of a core (stat); sound server %.2f %%\n",
+             100 * dt / hz / s, 100 * dp / hz / s }'
+fi
