@@ -467,6 +467,9 @@ void frmmp3::Form_Load()
     if (app_.isOn(settings::searchesDisabled, settings::SwitchRule::Text))
         Label9->hide();
     Picture100->hide();
+    // The window opens with Play taking Space and Return, not the minimise button that leads
+    // the Tab order (Space there would hide the player at once).
+    pctPlayD->setFocus(Qt::OtherFocusReason);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame = rect();
         frame.moveCenter(screen->availableGeometry().center());

@@ -82,6 +82,7 @@ class TestFrmmp3 : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void windowFrame();
+    void opensWithPlayFocused();
     void addSong_data();
     void addSong();
     void deleteSong_data();
@@ -159,6 +160,16 @@ void TestFrmmp3::windowFrame()
         QCOMPARE(label->toolTip(), QString::fromUtf8(tip));
     QCOMPARE(w->pctLoad->toolTip(), QStringLiteral("Load"));
     QVERIFY(w->Label9->isVisibleTo(w.get()));
+}
+
+void TestFrmmp3::opensWithPlayFocused()
+{
+    Rig rig;
+    auto w = rig.open();
+    w->show();
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    QCOMPARE(QApplication::focusWidget(), w->pctPlayD);
 }
 
 void TestFrmmp3::addSong_data()
