@@ -8,11 +8,11 @@
 namespace vireo {
 
 // The player's scrolling title: a plain label whose text turns by one character ten times a
-// second. Laying the text out again on every tick was most of what an open player cost, so the
-// label lays its text out once, twice in a row, and each turn draws that line from the next
-// character on. A text that is not a turn of the one laid out (a new song, a cut at a NUL) is
-// laid out afresh; one a turn would draw differently (marks, text written right to left) is
-// drawn as any label draws it. text() is always the text shown.
+// second. Shaping and laying the text out again on every tick was about a fifth of what each tick
+// cost, so this label lays its text out once, twice in a row, and each turn draws that line from
+// the next character on. A text that is not a turn of the one laid out (a new song, a cut at a
+// NUL) is laid out afresh; one a turn would draw differently (marks, text written right to left)
+// is drawn as any label draws it. text() is always the text shown.
 class ScrollingTitle : public QLabel {
     Q_OBJECT
 public:
