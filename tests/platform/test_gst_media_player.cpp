@@ -2,6 +2,7 @@
 // device the output is a clock-synced fakesink, so every wait below is real time: the files are
 // short (4 s) and the end-of-stream tests seek near the end first.
 #include "platform/GstMediaPlayer.h"
+#include "support/PipelineElements.h"
 #include "support/ToneFiles.h"
 
 #include <QAbstractEventDispatcher>
@@ -123,19 +124,9 @@ qint64 residentKb()
 // The fakesink autoaudiosink put into `pipeline` when there is no sound device, or null.
 GstElement* silentSinkIn(GstElement* pipeline)
 {
-    GstElement* found = nullptr;
-    GstIterator* it = gst_bin_iterate_recurse(GST_BIN(pipeline));
-    GValue item = G_VALUE_INIT;
-    while (!found && gst_iterator_next(it, &item) == GST_ITERATOR_OK) {
-        auto* element = GST_ELEMENT(g_value_get_object(&item));
-        GstElementFactory* factory = gst_element_get_factory(element);
-        if (factory && g_strcmp0(GST_OBJECT_NAME(factory), "fakesink") == 0)
-            found = GST_ELEMENT(gst_object_ref(element));
-        g_value_reset(&item);
-    }
-    g_value_unset(&item);
-    gst_iterator_free(it);
-    return found;
+    return test::findElement(pipeline, [](GstElement* element) {
+        return test::factoryName(element) == QLatin1String("fakesink");
+    });
 }
 
 // The durations (seconds) of the buffers that reach a sink's pad.

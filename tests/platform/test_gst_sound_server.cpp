@@ -2,6 +2,7 @@
 // with a null sink), so autoaudiosink picks a device sink instead of the silent fakesink the
 // other media tests get on a machine without sound. Skipped where pulseaudio is not installed.
 #include "platform/GstMediaPlayer.h"
+#include "support/PipelineElements.h"
 #include "support/ToneFiles.h"
 
 #include <QElapsedTimer>
@@ -22,24 +23,8 @@ namespace {
 // The device sink inside the player's pipeline (a new reference), or null.
 GstElement* deviceSinkIn(GstElement* pipeline)
 {
-    GstElement* found = nullptr;
-    GstIterator* it = gst_bin_iterate_recurse(GST_BIN(pipeline));
-    GValue item = G_VALUE_INIT;
-    while (!found && gst_iterator_next(it, &item) == GST_ITERATOR_OK) {
-        auto* element = GST_ELEMENT(g_value_get_object(&item));
-        if (GST_IS_AUDIO_BASE_SINK(element))
-            found = GST_ELEMENT(gst_object_ref(element));
-        g_value_reset(&item);
-    }
-    g_value_unset(&item);
-    gst_iterator_free(it);
-    return found;
-}
-
-QString factoryName(GstElement* element)
-{
-    GstElementFactory* factory = gst_element_get_factory(element);
-    return factory ? QString::fromUtf8(GST_OBJECT_NAME(factory)) : QString();
+    return test::findElement(pipeline,
+                             [](GstElement* element) { return GST_IS_AUDIO_BASE_SINK(element); });
 }
 
 } // namespace
@@ -99,7 +84,7 @@ void TestGstSoundServer::playsToTheSoundServer()
     const std::unique_ptr<GstElement, decltype(&gst_object_unref)> sink(
         deviceSinkIn(player.pipeline()), &gst_object_unref);
     QVERIFY2(sink, "no device sink in the pipeline");
-    QCOMPARE(factoryName(sink.get()), QStringLiteral("pulsesink"));
+    QCOMPARE(test::factoryName(sink.get()), QStringLiteral("pulsesink"));
     gint64 bufferTime = 0;
     g_object_get(sink.get(), "buffer-time", &bufferTime, nullptr);
     QVERIFY2(bufferTime >= 200000, qPrintable(QString::number(bufferTime)));
