@@ -52,13 +52,12 @@ bool ScrollingTitle::turnsCleanly(const QString& text)
 
 bool ScrollingTitle::drawsAsPlainText() const
 {
-    // What the label itself would draw as one left-aligned line of plain text.
     const QString& shown = text();
     return !shown.isEmpty() && textFormat() != Qt::RichText &&
            (textFormat() == Qt::PlainText || !Qt::mightBeRichText(shown)) && !wordWrap() &&
            margin() == 0 && indent() <= 0 && frameWidth() == 0 && buddy() == nullptr &&
            layoutDirection() == Qt::LeftToRight &&
-           (alignment() & Qt::AlignHorizontal_Mask) == Qt::AlignLeft && turnsCleanly(shown);
+           (alignment() & Qt::AlignHorizontal_Mask) == Qt::AlignLeft;
 }
 
 int ScrollingTitle::turnOf(const QString& shown) const
@@ -96,13 +95,14 @@ void ScrollingTitle::layOut(const QString& base)
 
 void ScrollingTitle::paintEvent(QPaintEvent* event)
 {
-    if (!drawsAsPlainText()) {
-        base_.clear();
-        QLabel::paintEvent(event);
-        return;
-    }
-    int turn = turnOf(text());
+    // A turn of the text laid out turns cleanly as that text did, so only a new text is checked.
+    int turn = drawsAsPlainText() ? turnOf(text()) : -1;
     if (turn < 0) {
+        if (!drawsAsPlainText() || !turnsCleanly(text())) {
+            base_.clear();
+            QLabel::paintEvent(event);
+            return;
+        }
         layOut(text());
         turn = 0;
     }

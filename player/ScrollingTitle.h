@@ -28,6 +28,7 @@ protected:
 private:
     // Whether each character is drawn the same whichever characters stand next to it.
     static bool turnsCleanly(const QString& text);
+    // Whether the label itself would draw its text as one left-aligned line of plain text.
     bool drawsAsPlainText() const;
     void layOut(const QString& base);
     // How many characters `shown` has turned from base_, or -1 when it is not a turn of it.
