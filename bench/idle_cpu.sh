@@ -116,6 +116,20 @@ thread_ns() {
   done
 }
 
+# The process's CPU from schedstat between threads0 and threads1, and the threads that used the
+# most with the times each was put on a core per second: wake-ups are steadier than the CPU time
+# on a virtual machine, where the cost of one wake-up varies several times between runs.
+thread_report() { # label
+  awk -v s="$SECONDS_PER" -v label="$1" 'NR == FNR { before[$2] = $1; slices[$2] = $4; next }
+    { d = $1 - ($2 in before ? before[$2] : 0); total += d
+      if (d > 0) { by[$3] += d; woke[$3] += $4 - ($2 in slices ? slices[$2] : 0) } }
+    END { printf "         %s %.2f %% of a core (schedstat); busiest threads (%% of a core, runs/s):", label, 100 * total / 1e9 / s
+          n = 0; for (t in by) order[++n] = t
+          for (i = 1; i <= n; i++) for (j = i + 1; j <= n; j++) if (by[order[j]] > by[order[i]]) { x = order[i]; order[i] = order[j]; order[j] = x }
+          for (i = 1; i <= n && i <= 5; i++) printf " %s %.2f %% %.0f/s", order[i], 100 * by[order[i]] / 1e9 / s, woke[order[i]] / s
+          printf "\n" }' "$work/threads0" "$work/threads1"
+}
+
 measure() { # name
   sleep 3 # let what the last step started settle
   local t0 s0 o0 t1 s1 o1
@@ -133,15 +147,7 @@ measure() { # name
     awk -v dt=$((p1 - p0)) -v s="$SECONDS_PER" -v hz="$TICK" \
       'BEGIN { printf "         sound server %.2f %% of a core (stat)\n", 100 * dt / hz / s }'
   fi
-  # The same from schedstat, and the threads that used the most.
-  awk -v s="$SECONDS_PER" 'NR == FNR { before[$2] = $1; slices[$2] = $4; next }
-    { d = $1 - ($2 in before ? before[$2] : 0); total += d
-      if (d > 0) { by[$3] += d; woke[$3] += $4 - ($2 in slices ? slices[$2] : 0) } }
-    END { printf "         main process %.2f %% of a core (schedstat); busiest threads (%% of a core, runs/s):", 100 * total / 1e9 / s
-          n = 0; for (t in by) order[++n] = t
-          for (i = 1; i <= n; i++) for (j = i + 1; j <= n; j++) if (by[order[j]] > by[order[i]]) { x = order[i]; order[i] = order[j]; order[j] = x }
-          for (i = 1; i <= n && i <= 5; i++) printf " %s %.2f %% %.0f/s", order[i], 100 * by[order[i]] / 1e9 / s, woke[order[i]] / s
-          printf "\n" }' "$work/threads0" "$work/threads1"
+  thread_report "main process"
 }
 
 measure master
@@ -182,10 +188,13 @@ if [ -n "$pulse_pid" ]; then
   gst-launch-1.0 -q playbin uri="file://$work/song.mp3" >/dev/null 2>&1 &
   pid=$!
   sleep 3
+  thread_ns >"$work/threads0"
   t0=$(cpu_ticks "$pid"); p0=$(cpu_ticks "$pulse_pid")
   sleep "$SECONDS_PER"
   t1=$(cpu_ticks "$pid"); p1=$(cpu_ticks "$pulse_pid")
+  thread_ns >"$work/threads1"
   awk -v dt=$((t1 - t0)) -v dp=$((p1 - p0)) -v s="$SECONDS_PER" -v hz="$TICK" \
     'BEGIN { printf "floor    bare playbin %.2f %% of a core (stat); sound server %.2f %%\n",
              100 * dt / hz / s, 100 * dp / hz / s }'
+  thread_report "bare playbin"
 fi
