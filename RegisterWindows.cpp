@@ -18,9 +18,9 @@ void registerWindows(App& app)
     app.phonebookKind = {[](App& a) -> QWidget* { return frmpim::create(a); }, true};
     app.journalKind = {[](App& a) -> QWidget* { return frmjournal::create(a); }, true};
     app.mp3Kind = {[](App& a) -> QWidget* { return frmmp3::create(a); }, false, true};
-    app.optionsKind = {[](App& a) -> QWidget* { return frmopt::create(a); }, false};
-    app.configKind = {[](App& a) -> QWidget* { return frmmisc::create(a); }, false};
-    app.aboutKind = {[](App& a) -> QWidget* { return frmAbout::create(a); }, false};
+    app.optionsKind = {[](App& a) -> QWidget* { return frmopt::create(a); }, false, true, true};
+    app.configKind = {[](App& a) -> QWidget* { return frmmisc::create(a); }, false, true, true};
+    app.aboutKind = {[](App& a) -> QWidget* { return frmAbout::create(a); }, false, true, true};
     app.organizeKind = {[](App& a) -> QWidget* { return frmdelete::create(a); }, false};
 }
 

@@ -107,7 +107,12 @@ frmmisc* frmmisc::create(App& app)
     return new frmmisc(app);
 }
 
-frmmisc::frmmisc(App& app) : app_(app)
+// A dialog, so that window managers keep it above the window it was opened from (Qt makes a
+// dialog without a parent transient for the active window): a click on the master window would
+// otherwise bury the Open or Search box behind it. It keeps its minimise and maximise buttons.
+frmmisc::frmmisc(App& app)
+    : QWidget(nullptr, Qt::Dialog | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
+      app_(app)
 {
     setObjectName(QStringLiteral("frmmisc"));
     setAttribute(Qt::WA_DeleteOnClose);

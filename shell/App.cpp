@@ -44,7 +44,8 @@ QWidget* App::show(QWidget* window, const WindowKind& kind)
         return nullptr;
     QPointer<QWidget> guard(window);
     if (kind.owned && master_)
-        master_->ownWindow(window);
+        master_->ownWindow(window,
+                           kind.dialog ? formaster::Owned::Dialog : formaster::Owned::Window);
     if (kind.mdiChild && master_)
         master_->addChildWindow(window);
     else

@@ -63,11 +63,13 @@ public:
 
     // How each kind of window is made. The program's top level fills these in; a kind that is
     // not filled in makes its commands do nothing. `mdiChild` windows open inside the master;
-    // `owned` windows are top-level windows the master owns (formaster::ownWindow).
+    // `owned` windows are top-level windows the master owns (formaster::ownWindow), as a
+    // `dialog` (not listed in "Windows") or not.
     struct WindowKind {
         std::function<QWidget*(App&)> create;
         bool mdiChild = false;
         bool owned = false;
+        bool dialog = false;
     };
     WindowKind browserKind, journalKind, phonebookKind, mp3Kind, optionsKind, configKind, aboutKind,
         organizeKind;

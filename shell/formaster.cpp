@@ -575,6 +575,15 @@ bool formaster::eventFilter(QObject* watched, QEvent* event)
     }
     if ((watched == navbar || watched == mdiArea->viewport()) && event->type() == QEvent::MouseMove)
         hideHoverCaption();
+    // An owned window whose native window was made anew, or which Qt made transient for another
+    // window as it was shown (a dialog without a parent follows the active window), is ours
+    // again.
+    if (event->type() == QEvent::WinIdChange || event->type() == QEvent::Show) {
+        auto* window = qobject_cast<QWidget*>(watched);
+        QWindow* handle = window && owned_.contains(window) ? window->windowHandle() : nullptr;
+        if (handle && handle->transientParent() != windowHandle())
+            handle->setTransientParent(windowHandle());
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -1047,14 +1056,21 @@ void formaster::listChildWindows(QMenu* menu)
     attachWindowList(menu, mdiArea, [this] { return ownedWindows(); });
 }
 
-void formaster::ownWindow(QWidget* window)
+void formaster::ownWindow(QWidget* window, Owned kind)
 {
     owned_.removeAll(nullptr);
-    if (!owned_.contains(window))
+    listed_.removeAll(nullptr);
+    if (!owned_.contains(window)) {
         owned_.append(window);
-    // Window managers keep a tool window above the window it belongs to, and minimise it
-    // with it; an ordinary window is left on its own whatever its owner.
-    window->setWindowFlags((window->windowFlags() & ~Qt::WindowType_Mask) | Qt::Tool);
+        window->installEventFilter(this);
+    }
+    if (kind == Owned::Window) {
+        if (!listed_.contains(window))
+            listed_.append(window);
+        // Window managers keep a tool window above the window it belongs to, and minimise it
+        // with it; an ordinary window is left on its own whatever its owner.
+        window->setWindowFlags((window->windowFlags() & ~Qt::WindowType_Mask) | Qt::Tool);
+    }
     window->winId();
     if (QWindow* handle = window->windowHandle())
         handle->setTransientParent(windowHandle());
@@ -1063,7 +1079,7 @@ void formaster::ownWindow(QWidget* window)
 QList<QWidget*> formaster::ownedWindows() const
 {
     QList<QWidget*> open;
-    for (const QPointer<QWidget>& window : owned_) {
+    for (const QPointer<QWidget>& window : listed_) {
         if (window && window->isVisible())
             open.append(window);
     }

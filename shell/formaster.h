@@ -117,10 +117,12 @@ public:
     // Makes `menu` list the open child windows and the owned windows, and activate the one
     // chosen.
     void listChildWindows(QMenu* menu);
-    // Makes a top-level window (the MP3 player) a window this one owns: it stays above this
-    // window, minimises with it and is listed in "Windows". It is not a child: it stays usable
-    // while this window is disabled.
-    void ownWindow(QWidget* window);
+    // Makes a top-level window a window this one owns: it stays above this window and minimises
+    // with it, also when its native window is made anew (a page view added to it does that). It
+    // is not a child: it stays usable while this window is disabled. A `Window` (the MP3 player)
+    // becomes a tool window listed in "Windows"; a `Dialog` keeps its type and is not listed.
+    enum class Owned { Window, Dialog };
+    void ownWindow(QWidget* window, Owned kind = Owned::Window);
     QList<QWidget*> ownedWindows() const;
     // Opens a new browser window at the homework panel's size, the panel shown on the subjects.
     void openHomeworkHelp();
@@ -240,6 +242,7 @@ private:
     QWidget* client_;
     QList<QMenu*> masterMenus_;
     QList<QPointer<QWidget>> owned_;
+    QList<QPointer<QWidget>> listed_;
     bool unloaded_ = false;
     // The frame as it was known when the saved placement was applied. On X11 the window manager
     // adds its frame only once the window is shown, so the placement is saved against the same

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The master window under a window manager (openbox), on a program that has run before ($3 is
 # this build's version): a saved maximised state comes back and is saved again; the MP3 player
-# is owned by the master window (kept above it, minimised with it); the master window cannot be
-# made so small that the launcher bar breaks. Screenshots at the design size and maximised.
+# and the Open box are owned by the master window (kept above it, minimised with it); the
+# master window cannot be made so small that the launcher bar breaks. Screenshots at the design
+# size and maximised.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 version=$3
@@ -15,6 +16,21 @@ configured() { # window-state
 }
 
 net_state() { xprop -id "$1" _NET_WM_STATE; }
+
+# Fails unless window $1 ($2 names it) is owned by the master window and, after a click on the
+# master's child area, still stacked above it.
+owned_and_above() {
+  local owner w above=0
+  owner=$(xprop -id "$1" WM_TRANSIENT_FOR | sed -n 's/.*window id # //p')
+  [ -n "$owner" ] && [ "$((owner))" -eq "$((master))" ] || fail "$2 is not owned by the master window ($owner)"
+  xdotool mousemove --window "$master" 20 200 click 1
+  sleep 0.5
+  for w in $(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,//g'); do
+    [ "$((w))" -eq "$((master))" ] && above=1
+    [ "$((w))" -eq "$(($1))" ] && [ "$above" -eq 0 ] && fail "$2 fell behind the master"
+  done
+  return 0
+}
 
 # 1. Maximised last time: maximised again, and saved so.
 configured 2
@@ -34,22 +50,18 @@ import -window root "$artifacts/e2e-master-maximised.png"
 xdotool mousemove --window "$master" 349 52 click 1
 player=$(wait_window '^MP3 Player$') || fail "the MP3 launcher opened no player"
 sleep 0.5
-owner=$(xprop -id "$player" WM_TRANSIENT_FOR | sed -n 's/.*window id # //p')
-[ "$((owner))" -eq "$((master))" ] || fail "the player is not owned by the master window ($owner)"
-xdotool mousemove --window "$master" 20 200 click 1 # the master's child area
-sleep 0.5
-stacking=$(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,//g')
-above=0
-for w in $stacking; do
-  [ "$((w))" -eq "$((master))" ] && above=1
-  [ "$((w))" -eq "$((player))" ] && [ "$above" -eq 0 ] && fail "the player fell behind the master"
-done
+owned_and_above "$player" "the player"
 xdotool windowminimize --sync "$master"
 sleep 0.5
 xwininfo -id "$player" | grep -q 'IsViewable' && fail "the player stayed when the master was minimised"
 xdotool windowactivate --sync "$master" 2>/dev/null || true
 sleep 0.5
 xwininfo -id "$player" | grep -q 'IsViewable' || fail "the player did not come back with the master"
+# The Open box (Ctrl+O) too: a click on the page behind it does not bury it.
+xdotool mousemove --window "$master" 20 200 click 1 key ctrl+o
+openbox_window=$(wait_window '^Open$') || fail "Ctrl+O opened no Open box"
+sleep 0.5
+owned_and_above "$openbox_window" "the Open box"
 end_vireo
 grep -q '^WindowState=2$' "$settings/vro.ini" || fail "maximised state not saved: $(grep WindowState "$settings/vro.ini")"
 

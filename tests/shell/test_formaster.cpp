@@ -19,6 +19,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -167,6 +168,7 @@ private Q_SLOTS:
     void statusStripShowsItsCornersAtEverySize();
     void shrinkingKeepsTheLauncherBarWhole();
     void playerIsOwnedAndListed();
+    void dialogsStayOwnedWhenRemade();
 };
 
 void TestFormaster::designSizeWithoutPlacement()
@@ -689,6 +691,55 @@ void TestFormaster::playerIsOwnedAndListed()
     f.player->hide();
     Q_EMIT windows->aboutToShow();
     QCOMPARE(windows->actions().size(), 1);
+}
+
+// The small windows opened from the master (Open, Search, What's New, Options, About) are
+// owned as dialogs: above the master whatever window was active when they were shown, also once
+// their native window is made anew (a page view added to What's New does that), and not listed
+// in "Windows".
+void TestFormaster::dialogsStayOwnedWhenRemade()
+{
+    struct Dialog : QWidget {
+        Dialog() : QWidget(nullptr, Qt::Dialog) {}
+        using QWidget::destroy;
+    };
+    Fixture f;
+    QPointer<Dialog> dialog;
+    f.app.aboutKind = {[&dialog](App&) -> QWidget* {
+                           dialog = new Dialog;
+                           dialog->setAttribute(Qt::WA_DeleteOnClose);
+                           return dialog;
+                       },
+                       false, true, true};
+    formaster& m = f.load();
+    QVERIFY(QTest::qWaitForWindowExposed(&m));
+    QWidget other;
+    other.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&other));
+    other.activateWindow();
+
+    f.app.about();
+    QVERIFY(dialog);
+    QCOMPARE(dialog->windowType(), Qt::Dialog);
+    QCOMPARE(dialog->windowHandle()->transientParent(), m.windowHandle());
+
+    dialog->hide();
+    dialog->windowHandle()->setTransientParent(other.windowHandle());
+    dialog->show();
+    QCOMPARE(dialog->windowHandle()->transientParent(), m.windowHandle());
+
+    // A native window made anew, before it is shown.
+    dialog->hide();
+    dialog->destroy();
+    QVERIFY(!dialog->windowHandle());
+    dialog->winId();
+    QVERIFY(dialog->windowHandle());
+    QCOMPARE(dialog->windowHandle()->transientParent(), m.windowHandle());
+
+    QMenu* windows = m.controlsForTest().mnu_windows;
+    Q_EMIT windows->aboutToShow();
+    QCOMPARE(windows->actions().size(), 1);
+    dialog->close();
 }
 
 QTEST_MAIN(TestFormaster)
