@@ -107,9 +107,8 @@ frmmisc* frmmisc::create(App& app)
     return new frmmisc(app);
 }
 
-// A dialog, so that window managers keep it above the window it was opened from (Qt makes a
-// dialog without a parent transient for the active window): a click on the master window would
-// otherwise bury the Open or Search box behind it. It keeps its minimise and maximise buttons.
+// A dialog the master window owns (registered so), so that a click on the master window does not
+// bury the Open or Search box behind it. It keeps its minimise and maximise buttons.
 frmmisc::frmmisc(App& app)
     : QWidget(nullptr, Qt::Dialog | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
       app_(app)

@@ -579,10 +579,8 @@ bool formaster::eventFilter(QObject* watched, QEvent* event)
     // window as it was shown (a dialog without a parent follows the active window), is ours
     // again.
     if (event->type() == QEvent::WinIdChange || event->type() == QEvent::Show) {
-        auto* window = qobject_cast<QWidget*>(watched);
-        QWindow* handle = window && owned_.contains(window) ? window->windowHandle() : nullptr;
-        if (handle && handle->transientParent() != windowHandle())
-            handle->setTransientParent(windowHandle());
+        if (auto* window = qobject_cast<QWidget*>(watched); window && owned_.contains(window))
+            keepAbove(window);
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -1059,28 +1057,31 @@ void formaster::listChildWindows(QMenu* menu)
 void formaster::ownWindow(QWidget* window, Owned kind)
 {
     owned_.removeAll(nullptr);
-    listed_.removeAll(nullptr);
     if (!owned_.contains(window)) {
         owned_.append(window);
         window->installEventFilter(this);
     }
-    if (kind == Owned::Window) {
-        if (!listed_.contains(window))
-            listed_.append(window);
-        // Window managers keep a tool window above the window it belongs to, and minimise it
-        // with it; an ordinary window is left on its own whatever its owner.
+    // Window managers keep a tool window above the window it belongs to, and minimise it with
+    // it; an ordinary window is left on its own whatever its owner.
+    if (kind == Owned::Window)
         window->setWindowFlags((window->windowFlags() & ~Qt::WindowType_Mask) | Qt::Tool);
-    }
     window->winId();
-    if (QWindow* handle = window->windowHandle())
+    keepAbove(window);
+}
+
+void formaster::keepAbove(QWidget* window)
+{
+    QWindow* handle = window->windowHandle();
+    if (handle && handle->transientParent() != windowHandle())
         handle->setTransientParent(windowHandle());
 }
 
 QList<QWidget*> formaster::ownedWindows() const
 {
+    // Owned dialogs keep their type: the tool windows are the ones listed.
     QList<QWidget*> open;
-    for (const QPointer<QWidget>& window : listed_) {
-        if (window && window->isVisible())
+    for (const QPointer<QWidget>& window : owned_) {
+        if (window && window->isVisible() && window->windowType() == Qt::Tool)
             open.append(window);
     }
     return open;
@@ -1092,8 +1093,8 @@ bool formaster::event(QEvent* event)
     // line), or before it was made anew, follow it.
     if (event->type() == QEvent::WinIdChange) {
         for (const QPointer<QWidget>& window : owned_) {
-            if (window && window->windowHandle())
-                window->windowHandle()->setTransientParent(windowHandle());
+            if (window)
+                keepAbove(window);
         }
     }
     return QMainWindow::event(event);

@@ -211,6 +211,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Makes this window the transient parent of the owned `window`'s native window, if it has one.
+    void keepAbove(QWidget* window);
     // What the daily allowance has this window do.
     void showCount(const QString& count) override;
     bool ask(const QString& question) override;
@@ -242,7 +244,6 @@ private:
     QWidget* client_;
     QList<QMenu*> masterMenus_;
     QList<QPointer<QWidget>> owned_;
-    QList<QPointer<QWidget>> listed_;
     bool unloaded_ = false;
     // The frame as it was known when the saved placement was applied. On X11 the window manager
     // adds its frame only once the window is shown, so the placement is saved against the same
